@@ -1,0 +1,28 @@
+#!/bin/sh
+# Installs the Debian packages that building, running and testing need;
+# does nothing when they are all there. Works as root and through sudo.
+set -eu
+
+packages="make cmake g++ qt6-base-dev libxkbcommon-dev fonts-noto-cjk fonts-wqy-microhei xvfb xdotool imagemagick"
+
+missing=""
+for package in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=""
+elif command -v sudo >/dev/null 2>&1; then
+    as_root="sudo"
+else
+    echo "需要安装这些软件包，但当前用户不是 root 且没有 sudo：$missing" >&2
+    exit 1
+fi
+
+echo "Installing:$missing"
+$as_root apt-get update -qq
+# shellcheck disable=SC2086
+DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends $missing

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "abacus/BoundSurface.h"
+#include "abacus/cColumn.h"
+
+#include <cstdint>
+#include <vector>
+
+// The whole abacus a window shows: rods in a frame on one drawing surface,
+// rod 0 holding the highest digit and the last rod the units digit.
+class cAbacus {
+public:
+    static constexpr std::int16_t MaxCols = 21;
+
+    void Init(DrawingSurface* pic2, std::int16_t iCols = 5);
+
+    // Animated changes; false when cut short (see cColumn).
+    [[nodiscard]] bool ChangeNum(double iFromNum, double iToNum);
+    // Carries one into the rod left of rod iIndex.
+    [[nodiscard]] bool JinWei(std::int16_t iIndex);
+    // Borrows one from the rod left of rod iIndex.
+    [[nodiscard]] bool TuiWei(std::int16_t iIndex);
+    // Both by reference and consumed; iFromNum of -1 starts from the number shown.
+    [[nodiscard]] bool AddNum(double& iFromNum, double& iNum);
+
+    bool IsSelect(float X, float Y);
+    void MouseUp(float X, float Y);
+    void Cls();
+    double Value();
+    // iNum is consumed: it ends holding the part that did not fit on the rods.
+    void setValue(double& iNum);
+    void Draw(double iNum = -1, float dy = -1);
+    void DrawKuang();
+    void SetMovingScaleToZero();
+    std::int16_t Cols() const { return static_cast<std::int16_t>(m_LastCol + 1); }
+    void setCols(std::int16_t iNewValue);
+
+    // The numbers the abacus computes with: whole numbers from -2147483647 to
+    // 2147483647 after rounding. Windows check typed numbers with this before
+    // passing them on; anything else given to setValue, Draw or AddNum changes nothing.
+    static bool InRange(double n);
+
+    // The window's widgets are going away: draw nothing more and end any
+    // animation of this abacus at its next frame.
+    void Detach();
+    // Changes whenever the rods are rebuilt or the surface is put away.
+    unsigned BoardGeneration() const { return m_boardGeneration; }
+    const cColumn& Column(int index) const { return m_Columns.at(index); }
+
+private:
+    static std::int16_t topEdge(std::int16_t lastCol);
+    float rightFrameEdge() const;
+
+    BoundSurface m_Surface;
+    std::vector<cColumn> m_Columns;
+    std::int16_t m_LastCol = -1;
+    unsigned m_boardGeneration = 0;
+};

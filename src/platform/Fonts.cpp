@@ -1,0 +1,47 @@
+#include "platform/Fonts.h"
+
+#include <QApplication>
+#include <QStringList>
+
+namespace {
+
+const QStringList ChineseFallbacks = {
+    QStringLiteral("Noto Sans CJK SC"),
+    QStringLiteral("WenQuanYi Micro Hei"),
+    QStringLiteral("Source Han Sans SC"),
+};
+
+QFont withFamilies(QStringList families, double pointSize)
+{
+    families += ChineseFallbacks;
+    QFont font;
+    font.setFamilies(families);
+    font.setPointSizeF(pointSize);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+}  // namespace
+
+namespace Fonts {
+
+QFont Song(double pointSize)
+{
+    return withFamilies({QStringLiteral("SimSun"), QStringLiteral("NSimSun"), QStringLiteral("Noto Serif CJK SC"),
+                         QStringLiteral("AR PL UMing CN"), QStringLiteral("Source Han Serif SC")},
+                        pointSize);
+}
+
+QFont Tahoma(double pointSize)
+{
+    return withFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")},
+                        pointSize);
+}
+
+void InstallDefault(QApplication& application)
+{
+    QFont font = withFamilies({}, application.font().pointSizeF());
+    application.setFont(font);
+}
+
+}  // namespace Fonts

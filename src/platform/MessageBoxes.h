@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Modal messages with an OK button under the application's title. Windows
+// reach them through Messages(), which tests replace so that no box blocks.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+
+    virtual void Information(const QString& text) = 0;
+    virtual void Plain(const QString& text) = 0;
+};
+
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    void Information(const QString& text) override;
+    void Plain(const QString& text) override;
+};
+
+namespace Platform {
+inline const QString ApplicationTitle = QStringLiteral("灵犀数坊");
+
+MessageBoxes& Messages();
+void SetMessages(MessageBoxes& messages);
+}  // namespace Platform

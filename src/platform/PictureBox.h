@@ -1,0 +1,72 @@
+#pragma once
+
+#include "abacus/DrawingSurface.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTransform>
+#include <QWidget>
+
+#include <vector>
+
+// A drawing surface on a widget. Everything is painted into a persistent
+// image at the screen's pixel density, and paintEvent only copies it, so a
+// covered window comes back as it was. Pointer positions are reported in
+// the user scale.
+class PictureBox : public QWidget, public DrawingSurface {
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+    ~PictureBox() override;
+
+    void setScale(double left, double top, double right, double bottom) override;
+    void setBackColor(std::int32_t colour) override;
+    void clear() override;
+    void setLineWidth(int pixels) override;
+    void drawLine(float x1, float y1, float x2, float y2, std::int32_t colour) override;
+    void drawRectangle(float x1, float y1, float x2, float y2, std::int32_t colour) override;
+
+    // What the window shows now.
+    QImage picture();
+    QPointF toUser(QPointF widgetPosition) const;
+    QPointF toWidget(QPointF userPosition) const;
+
+signals:
+    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, float x, float y);
+    void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    // One drawing call since the last clear, kept to repaint after a resize.
+    struct Stroke {
+        bool rectangle;
+        int width;
+        std::int32_t colour;
+        QLineF points;
+    };
+
+    void rebuildImage();
+    void updateTransform();
+    QPainter& painter();
+    void finishPainting();
+    void paintStroke(const Stroke& stroke);
+    void scheduleRepaint();
+
+    QImage m_image;
+    QPainter m_painter;
+    QTransform m_transform;
+    double m_left = 0;
+    double m_top = 0;
+    double m_right = 1;
+    double m_bottom = 1;
+    QColor m_background = Qt::black;
+    int m_lineWidth = 1;
+    std::vector<Stroke> m_sinceClear;
+    bool m_repaintScheduled = false;
+};

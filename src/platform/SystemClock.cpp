@@ -1,0 +1,15 @@
+#include "platform/SystemClock.h"
+
+#include <chrono>
+
+std::int64_t SystemClock::MilliTicks() const
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+std::int64_t SystemClock::WallSeconds() const
+{
+    using namespace std::chrono;
+    return duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
+}

@@ -1,0 +1,41 @@
+#include "platform/WebBrowser.h"
+
+#include "platform/MessageBoxes.h"
+
+#include <QProcess>
+
+namespace {
+
+DesktopBrowser g_desktopBrowser;
+WebBrowser* g_browser = &g_desktopBrowser;
+
+}  // namespace
+
+void DesktopBrowser::Open(const QString& address)
+{
+    // Not parented and never killed: a browser started through it must
+    // outlive this program.
+    auto* opener = new QProcess;
+    QObject::connect(opener, &QProcess::finished, opener, [opener, address](int exitCode, QProcess::ExitStatus status) {
+        opener->deleteLater();
+        if (status != QProcess::NormalExit || exitCode != 0)
+            Platform::Messages().Information(CouldNotOpenText(address));
+    });
+    QObject::connect(opener, &QProcess::errorOccurred, opener, [opener, address](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        opener->deleteLater();
+        Platform::Messages().Information(CouldNotOpenText(address));
+    });
+    opener->start(QStringLiteral("xdg-open"), {address});
+}
+
+QString DesktopBrowser::CouldNotOpenText(const QString& address)
+{
+    return QStringLiteral("无法打开网页，请在浏览器中输入以下地址：\r\n") + address;
+}
+
+namespace Platform {
+WebBrowser& Browser() { return *g_browser; }
+void SetBrowser(WebBrowser& browser) { g_browser = &browser; }
+}  // namespace Platform

@@ -1,0 +1,63 @@
+#include "shell/ChildWindow.h"
+
+#include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QRect>
+#include <QScrollArea>
+
+QRect TwipsRect(int left, int top, int width, int height)
+{
+    return QRect(Twips(left), Twips(top), Twips(width), Twips(height));
+}
+
+void ChildWindow::Show(QMdiArea& workspace)
+{
+    if (!IsLoaded())
+        load(workspace);
+    workspace.setActiveSubWindow(m_frame);
+    m_frame->showMaximized();
+    m_frame->raise();
+}
+
+void ChildWindow::Unload()
+{
+    if (m_frame)
+        m_frame->close();
+}
+
+void ChildWindow::load(QMdiArea& workspace)
+{
+    // Controls placed beyond the window stay reachable: the content scrolls.
+    auto* scroller = new QScrollArea;
+    scroller->setFrameShape(QFrame::NoFrame);
+    auto* canvas = new QWidget;
+    canvas->setFixedSize(DesignedClientSize());
+    scroller->setWidget(canvas);
+    m_canvas = canvas;
+    CreateControls(*canvas);
+
+    m_frame = workspace.addSubWindow(scroller);
+    m_frame->setAttribute(Qt::WA_DeleteOnClose);
+    m_frame->setWindowTitle(Caption());
+    m_frame->installEventFilter(this);
+    ++m_loadGeneration;
+    Form_Load();
+}
+
+bool ChildWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_frame && event->type() == QEvent::Close)
+        releaseWidgets();
+    return QObject::eventFilter(watched, event);
+}
+
+void ChildWindow::releaseWidgets()
+{
+    ++m_loadGeneration;
+    Form_Unload();
+    // The frame deletes itself once closed; from now on the window counts as unloaded.
+    m_frame->removeEventFilter(this);
+    m_frame = nullptr;
+    m_canvas = nullptr;
+}

@@ -1,0 +1,230 @@
+#include "shell/frmMain.h"
+
+#include "abacus/ProgramWide.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PictureBox.h"
+#include "shell/ChildWindow.h"
+#include "shell/modsub.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QTimer>
+
+#include <cmath>
+
+const QString frmMain::HomePage = QStringLiteral("https://www.qinghexiaozhu.example/");
+const QString frmMain::ShopPage = QStringLiteral("https://shop.qinghexiaozhu.example/");
+
+namespace {
+
+constexpr int ShowIntervalMs = 500;
+constexpr QColor Purple(128, 0, 128);
+constexpr QColor Red(255, 0, 0);
+
+struct LabelDesign {
+    const char* name;
+    const char* caption;
+    int left, top, width, height;
+    QColor colour;
+    double pointSize;
+};
+
+// The start-up picture's labels, in their designed places.
+const LabelDesign StartupLabels[] = {
+    {"Label1_0", "青禾小筑系列软件", 4680, 1080, 6480, 720, Purple, 36},
+    {"Label2_0", "灵 犀 数 坊", 2520, 2580, 10080, 1455, Red, 72},
+    {"Label2_1", "V1.0", 12300, 4380, 2040, 960, Red, 48},
+    {"Label1_4", "联系：王老师", 9000, 5880, 3420, 525, Purple, 26.25},
+    {"Label1_5", "电话：010-60000000", 9000, 6840, 5700, 525, Purple, 26.25},
+    {"Label1_2", "QQ：800000", 9000, 7800, 3240, 525, Purple, 26.25},
+    {"Label1_3", "邮箱：hi@qinghe.example", 9000, 8760, 5955, 525, Purple, 26.25},
+    {"Label1_1", "地址：北京市海淀区青禾路1号青禾小筑", 4200, 9480, 8595, 525, Purple, 26.25},
+};
+
+}  // namespace
+
+frmMain::frmMain()
+{
+    createControls();
+    createMenus();
+    MDIForm_Load();
+}
+
+frmMain::~frmMain() = default;
+
+QString frmMain::HelpText()
+{
+    const QString lineBreak = QStringLiteral("\r\n");
+    return QStringLiteral("本软件是青禾小筑的系列游戏软件之一，因时间关系，只完成了一小部分，") + lineBreak
+        + QStringLiteral("请关注我们的主页，我们会持续更新") + lineBreak + QStringLiteral("使用说明请看我们主页")
+        + lineBreak;
+}
+
+QString frmMain::AboutText()
+{
+    return QStringLiteral("灵犀数坊 V1.0\r\n"
+                          "青禾小筑系列软件之一：珠算识珠、加减训练与9遍9演示。\r\n"
+                          "本软件供家庭和课堂免费使用。\r\n"
+                          "版权所有 © 青禾小筑");
+}
+
+void frmMain::createControls()
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("青禾小筑--之灵犀数坊 官网:") + HomePage);
+
+    m_workspace = new QMdiArea(this);
+    m_workspace->setObjectName(QStringLiteral("workspace"));
+    setCentralWidget(m_workspace);
+
+    // The start-up picture lies over the workspace while no exercise is open.
+    pic = new QWidget(m_workspace);
+    pic->setObjectName(QStringLiteral("pic"));
+    pic->setAutoFillBackground(true);
+    pic->installEventFilter(this);
+    pic2 = new PictureBox(pic);
+    pic2->setObjectName(QStringLiteral("pic2"));
+    pic2->setGeometry(TwipsRect(1080, 4680, 7095, 3855));
+    createLabels();
+
+    timShow = new QTimer(this);
+    timShow->setObjectName(QStringLiteral("timShow"));
+    timShow->setInterval(ShowIntervalMs);
+    connect(timShow, &QTimer::timeout, this, &frmMain::timShow_Timer);
+
+    const int menuHeight = menuBar()->sizeHint().height();
+    resize(Twips(17340), Twips(11190) + menuHeight);
+}
+
+void frmMain::createLabels()
+{
+    for (const LabelDesign& design : StartupLabels) {
+        auto* label = new QLabel(QString::fromUtf8(design.caption), pic);
+        label->setObjectName(QString::fromLatin1(design.name));
+        label->setFont(Fonts::Song(design.pointSize));
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, design.colour);
+        label->setPalette(palette);
+        // The designed sizes fit SimSun's metrics; other faces may need more room.
+        const QRect designed = TwipsRect(design.left, design.top, design.width, design.height);
+        label->setGeometry(QRect(designed.topLeft(), designed.size().expandedTo(label->sizeHint())));
+    }
+}
+
+void frmMain::createMenus()
+{
+    struct Item {
+        const char* name;
+        const char* caption;
+        void (frmMain::*command)();
+    };
+    struct Menu {
+        const char* name;
+        const char* caption;
+        std::initializer_list<Item> items;
+    };
+    const Menu menus[] = {
+        {"mnuLearn", "学习", {{"mnuLearnZhu", "01 识珠学习", &frmMain::mnuLearnZhu_Click}}},
+        {"Train",
+         "训练",
+         {{"mnuTrance01", "01 识珠练习", &frmMain::mnuTrance01_Click},
+          {"mnuTrance02", "02 加减训练", &frmMain::mnuTrance02_Click}}},
+        {"mnuShow", "演示", {{"mnuShow01_9Add", "01 演示9遍9", &frmMain::mnuShow01_9Add_Click}}},
+        {"mnuGame", "游戏", {{"mnuGame01_识珠", "01 识珠游戏1", &frmMain::mnuGame01_识珠_Click}}},
+        {"mnuSet", "设置", {{"mnuSet01", "设置算盘位数", &frmMain::mnuSet01_Click}}},
+        {"mnuHelp",
+         "帮助",
+         {{"mnuHelp01", "帮助", &frmMain::mnuHelp01_Click},
+          {"mnuHelpUrl", "官网", &frmMain::mnuHelpUrl_Click},
+          {"mnuHelpAbout", "关于", &frmMain::mnuHelpAbout_Click}}},
+    };
+    for (const Menu& design : menus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(design.caption));
+        menu->setObjectName(QString::fromUtf8(design.name));
+        for (const Item& item : design.items) {
+            QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+            action->setObjectName(QString::fromUtf8(item.name));
+            connect(action, &QAction::triggered, this, item.command);
+        }
+    }
+}
+
+void frmMain::MDIForm_Load()
+{
+    m_abacus.Init(pic2, 5);
+    ProgramWide::ColorfulBeads = true;
+    timShow->start();
+}
+
+void frmMain::MDIForm_Resize() { pic->setGeometry(0, 0, m_workspace->width(), frameGeometry().height()); }
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    MDIForm_Resize();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    modsub::EndProgram();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == pic && event->type() == QEvent::MouseButtonRelease)
+        pic_Click();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::timShow_Timer()
+{
+    timShow->setInterval(ShowIntervalMs);
+    RandomSource& random = ProgramWide::Random();
+    random.Randomize();
+    double n = 0;
+    do {
+        n = std::floor(static_cast<double>(random.Rnd()) * 89999) + 10000;
+    } while (n == m_CurrentNum);
+    m_CurrentNum = n;
+    m_abacus.Draw(n);
+}
+
+void frmMain::pic_Click() { pic->setVisible(true); }
+
+void frmMain::ShowAgain()
+{
+    pic->setVisible(true);
+    timShow->start();
+    ProgramWide::ColorfulBeads = true;
+}
+
+void frmMain::openWindow(ChildWindow* window)
+{
+    pic->setVisible(false);
+    timShow->stop();
+    if (window)
+        window->Show(*m_workspace);
+}
+
+void frmMain::mnuLearnZhu_Click() { openWindow(nullptr); }
+void frmMain::mnuTrance01_Click() { openWindow(nullptr); }
+void frmMain::mnuTrance02_Click() { openWindow(nullptr); }
+void frmMain::mnuShow01_9Add_Click() { openWindow(nullptr); }
+void frmMain::mnuGame01_识珠_Click() { openWindow(nullptr); }
+
+void frmMain::mnuSet01_Click() { Platform::Messages().Plain(QStringLiteral("暂无此功能")); }
+
+void frmMain::mnuHelp01_Click()
+{
+    Platform::Messages().Information(HelpText());
+    if (!modsub::ProgramEnding())
+        modsub::OpenWebPage(ShopPage);
+}
+
+void frmMain::mnuHelpUrl_Click() { modsub::OpenWebPage(HomePage); }
+
+void frmMain::mnuHelpAbout_Click() { Platform::Messages().Information(AboutText()); }

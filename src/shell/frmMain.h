@@ -1,0 +1,69 @@
+#pragma once
+
+#include "abacus/cAbacus.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <memory>
+
+class ChildWindow;
+class PictureBox;
+class QLabel;
+class QMdiArea;
+class QTimer;
+
+// The main window: the menu bar, the workspace for the exercise windows and,
+// while no exercise is open, the start-up picture with its number show.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static const QString HomePage;
+    static const QString ShopPage;
+
+    frmMain();
+    ~frmMain() override;
+
+    // Brings the start-up picture and its number show back.
+    void ShowAgain();
+
+    static QString HelpText();
+    static QString AboutText();
+
+    QMdiArea& Workspace() const { return *m_workspace; }
+    cAbacus& Abacus() { return m_abacus; }
+    double CurrentNum() const { return m_CurrentNum; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void createLabels();
+    void createMenus();
+    void MDIForm_Load();
+    void MDIForm_Resize();
+    void timShow_Timer();
+    void pic_Click();
+    void openWindow(ChildWindow* window);
+
+    void mnuLearnZhu_Click();
+    void mnuTrance01_Click();
+    void mnuTrance02_Click();
+    void mnuShow01_9Add_Click();
+    void mnuGame01_识珠_Click();
+    void mnuSet01_Click();
+    void mnuHelp01_Click();
+    void mnuHelpUrl_Click();
+    void mnuHelpAbout_Click();
+
+    QMdiArea* m_workspace = nullptr;
+    QWidget* pic = nullptr;
+    PictureBox* pic2 = nullptr;
+    QTimer* timShow = nullptr;
+    cAbacus m_abacus;
+    double m_CurrentNum = 0;
+};

@@ -1,0 +1,49 @@
+#include "shell/modsub.h"
+
+#include "abacus/Colours.h"
+#include "abacus/ProgramWide.h"
+#include "platform/ClockSeededRandom.h"
+#include "platform/EventLoopWaiter.h"
+#include "platform/Fonts.h"
+#include "platform/SystemClock.h"
+#include "platform/WebBrowser.h"
+#include "shell/frmMain.h"
+
+#include <QApplication>
+
+namespace modsub {
+
+std::unique_ptr<frmMain> Main()
+{
+    static SystemClock clock;
+    static ClockSeededRandom random(clock);
+    static EventLoopWaiter waiter;
+
+    ProgramWide::RestColor = Colours::Rest;
+    ProgramWide::ColorfulBeads = false;
+    ProgramWide::CountColor = Colours::Count;
+    ProgramWide::SetRandom(random);
+    ProgramWide::SetWaiter(waiter);
+    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        Fonts::InstallDefault(*application);
+
+    auto mainWindow = std::make_unique<frmMain>();
+    mainWindow->show();
+    return mainWindow;
+}
+
+bool Delay(int milliseconds) { return ProgramWide::Wait().Delay(milliseconds); }
+
+void OpenWebPage(const QString& address) { Platform::Browser().Open(address); }
+
+void EndProgram() { EventLoopWaiter::EndProgram(); }
+
+bool ProgramEnding() { return EventLoopWaiter::ProgramEnding(); }
+
+bool DisplayAvailable()
+{
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
+        || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+}  // namespace modsub

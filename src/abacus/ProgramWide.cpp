@@ -36,4 +36,14 @@ void SetRandom(RandomSource& source) { g_random = &source; }
 Waiter& Wait() { return *g_waiter; }
 void SetWaiter(Waiter& waiter) { g_waiter = &waiter; }
 
+void ResetToDefaults()
+{
+    RestColor = 0;
+    CountColor = 0;
+    ColorfulBeads = false;
+    g_fixedSequence.Randomize();
+    g_random = &g_fixedSequence;
+    g_waiter = &g_noWait;
+}
+
 }  // namespace ProgramWide

@@ -19,4 +19,7 @@ void SetRandom(RandomSource& source);
 Waiter& Wait();
 void SetWaiter(Waiter& waiter);
 
+// Start values, the fixed sequence and the wait that returns at once again.
+void ResetToDefaults();
+
 }  // namespace ProgramWide

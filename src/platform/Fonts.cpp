@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 const QStringList ChineseFallbacks = {
@@ -40,7 +42,9 @@ QFont Tahoma(double pointSize)
 
 void InstallDefault(QApplication& application)
 {
-    QFont font = withFamilies({}, application.font().pointSizeF());
+    // A little larger than the toolkit's default, for young readers.
+    constexpr double MinimumPointSize = 10.5;
+    QFont font = withFamilies({}, std::max(application.font().pointSizeF(), MinimumPointSize));
     application.setFont(font);
 }
 

@@ -5,7 +5,8 @@
 class QWidget;
 
 // Modal messages with an OK button under the application's title. Windows
-// reach them through Messages(), which tests replace so that no box blocks.
+// reach them through Platform::Messages(), which tests replace so that no
+// box blocks.
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
@@ -19,10 +20,3 @@ public:
     void Information(const QString& text) override;
     void Plain(const QString& text) override;
 };
-
-namespace Platform {
-inline const QString ApplicationTitle = QStringLiteral("灵犀数坊");
-
-MessageBoxes& Messages();
-void SetMessages(MessageBoxes& messages);
-}  // namespace Platform

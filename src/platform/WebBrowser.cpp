@@ -1,15 +1,9 @@
 #include "platform/WebBrowser.h"
 
 #include "platform/MessageBoxes.h"
+#include "platform/Platform.h"
 
 #include <QProcess>
-
-namespace {
-
-DesktopBrowser g_desktopBrowser;
-WebBrowser* g_browser = &g_desktopBrowser;
-
-}  // namespace
 
 void DesktopBrowser::Open(const QString& address)
 {
@@ -34,8 +28,3 @@ QString DesktopBrowser::CouldNotOpenText(const QString& address)
 {
     return QStringLiteral("无法打开网页，请在浏览器中输入以下地址：\r\n") + address;
 }
-
-namespace Platform {
-WebBrowser& Browser() { return *g_browser; }
-void SetBrowser(WebBrowser& browser) { g_browser = &browser; }
-}  // namespace Platform

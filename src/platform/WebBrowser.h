@@ -18,8 +18,3 @@ public:
 
     static QString CouldNotOpenText(const QString& address);
 };
-
-namespace Platform {
-WebBrowser& Browser();
-void SetBrowser(WebBrowser& browser);
-}  // namespace Platform

@@ -2,7 +2,7 @@
 
 #include "abacus/ProgramWide.h"
 #include "platform/Fonts.h"
-#include "platform/MessageBoxes.h"
+#include "platform/Platform.h"
 #include "platform/PictureBox.h"
 #include "shell/ChildWindow.h"
 #include "shell/modsub.h"

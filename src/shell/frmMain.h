@@ -31,6 +31,9 @@ public:
     static QString HelpText();
     static QString AboutText();
 
+    // The number show's tick, run by timShow every 500 ms.
+    void timShow_Timer();
+
     QMdiArea& Workspace() const { return *m_workspace; }
     cAbacus& Abacus() { return m_abacus; }
     double CurrentNum() const { return m_CurrentNum; }
@@ -46,7 +49,6 @@ private:
     void createMenus();
     void MDIForm_Load();
     void MDIForm_Resize();
-    void timShow_Timer();
     void pic_Click();
     void openWindow(ChildWindow* window);
 

@@ -5,8 +5,7 @@
 #include "platform/ClockSeededRandom.h"
 #include "platform/EventLoopWaiter.h"
 #include "platform/Fonts.h"
-#include "platform/SystemClock.h"
-#include "platform/WebBrowser.h"
+#include "platform/Platform.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
@@ -15,8 +14,7 @@ namespace modsub {
 
 std::unique_ptr<frmMain> Main()
 {
-    static SystemClock clock;
-    static ClockSeededRandom random(clock);
+    static ClockSeededRandom random(Platform::ProgramClock());
     static EventLoopWaiter waiter;
 
     ProgramWide::RestColor = Colours::Rest;

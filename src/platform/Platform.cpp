@@ -1,0 +1,35 @@
+#include "platform/Platform.h"
+
+#include "platform/SystemClock.h"
+
+namespace {
+
+SystemClock g_systemClock;
+QtMessageBoxes g_qtMessageBoxes;
+DesktopBrowser g_desktopBrowser;
+
+const Clock* g_clock = &g_systemClock;
+MessageBoxes* g_messages = &g_qtMessageBoxes;
+WebBrowser* g_browser = &g_desktopBrowser;
+
+}  // namespace
+
+namespace Platform {
+
+const Clock& ProgramClock() { return *g_clock; }
+void SetClock(const Clock& clock) { g_clock = &clock; }
+
+MessageBoxes& Messages() { return *g_messages; }
+void SetMessages(MessageBoxes& messages) { g_messages = &messages; }
+
+WebBrowser& Browser() { return *g_browser; }
+void SetBrowser(WebBrowser& browser) { g_browser = &browser; }
+
+void ResetToDefaults()
+{
+    g_clock = &g_systemClock;
+    g_messages = &g_qtMessageBoxes;
+    g_browser = &g_desktopBrowser;
+}
+
+}  // namespace Platform

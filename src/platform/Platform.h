@@ -1,0 +1,27 @@
+#pragma once
+
+#include "abacus/Clock.h"
+#include "platform/MessageBoxes.h"
+#include "platform/WebBrowser.h"
+
+#include <QString>
+
+// The toolkit's clock, message boxes and browser as the windows reach them.
+// Tests put fakes in their place.
+namespace Platform {
+
+inline const QString ApplicationTitle = QStringLiteral("灵犀数坊");
+
+const Clock& ProgramClock();
+void SetClock(const Clock& clock);
+
+MessageBoxes& Messages();
+void SetMessages(MessageBoxes& messages);
+
+WebBrowser& Browser();
+void SetBrowser(WebBrowser& browser);
+
+// The system clock, real message boxes and the desktop's browser again.
+void ResetToDefaults();
+
+}  // namespace Platform

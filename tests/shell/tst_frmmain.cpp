@@ -1,0 +1,252 @@
+#include "TestEnvironment.h"
+
+#include "abacus/Colours.h"
+#include "abacus/ProgramWide.h"
+#include "platform/PictureBox.h"
+#include "shell/frmMain.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QTimer>
+#include <QtTest>
+
+class FrmMainTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void menuBar_data();
+    void menuBar();
+    void menuItemsCarryNoAccessKeys();
+    void setRodsShowsOnlyNotice();
+    void helpShowsTextThenOpensShop();
+    void homePageOpensWithoutMessage();
+    void aboutShowsNotice();
+    void idleAbacusIsBlackBeforeFirstTick();
+    void idleShowDrawsColourfulNumber();
+    void idleShowNeverRepeatsANumber();
+    void idleShowRange_data();
+    void idleShowRange();
+    void windowCommandHidesStartupPicture_data();
+    void windowCommandHidesStartupPicture();
+    void showAgainBringsStartupPictureBack();
+    void startupPictureCoversWorkspace();
+
+private:
+    QAction* action(const char* name) const { return m_window->findChild<QAction*>(QString::fromUtf8(name)); }
+    QWidget* startupPicture() const { return m_window->findChild<QWidget*>(QStringLiteral("pic")); }
+    QTimer* numberShow() const { return m_window->findChild<QTimer*>(QStringLiteral("timShow")); }
+
+    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<frmMain> m_window;
+};
+
+void FrmMainTest::init()
+{
+    m_env = std::make_unique<TestEnvironment>();
+    m_window = std::make_unique<frmMain>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void FrmMainTest::cleanup()
+{
+    m_window.reset();
+    m_env.reset();
+}
+
+void FrmMainTest::menuBar_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addRow("学习") << "mnuLearn" << "学习" << QStringList{"mnuLearnZhu"} << QStringList{"01 识珠学习"};
+    QTest::addRow("训练") << "Train" << "训练" << QStringList{"mnuTrance01", "mnuTrance02"}
+                        << QStringList{"01 识珠练习", "02 加减训练"};
+    QTest::addRow("演示") << "mnuShow" << "演示" << QStringList{"mnuShow01_9Add"} << QStringList{"01 演示9遍9"};
+    QTest::addRow("游戏") << "mnuGame" << "游戏" << QStringList{"mnuGame01_识珠"} << QStringList{"01 识珠游戏1"};
+    QTest::addRow("设置") << "mnuSet" << "设置" << QStringList{"mnuSet01"} << QStringList{"设置算盘位数"};
+    QTest::addRow("帮助") << "mnuHelp" << "帮助" << QStringList{"mnuHelp01", "mnuHelpUrl", "mnuHelpAbout"}
+                        << QStringList{"帮助", "官网", "关于"};
+}
+
+void FrmMainTest::menuBar()
+{
+    QFETCH(QString, menu);
+    QFETCH(QString, title);
+    QFETCH(QStringList, items);
+    QFETCH(QStringList, captions);
+
+    static const QStringList order = {"mnuLearn", "Train", "mnuShow", "mnuGame", "mnuSet", "mnuHelp"};
+    const QList<QAction*> topLevel = m_window->menuBar()->actions();
+    QCOMPARE(topLevel.size(), order.size());
+    QAction* top = topLevel.at(order.indexOf(menu));
+    QCOMPARE(top->text(), title);
+    QCOMPARE(top->menu()->objectName(), menu);
+
+    const QList<QAction*> entries = top->menu()->actions();
+    QCOMPARE(entries.size(), items.size());
+    for (int i = 0; i < entries.size(); ++i) {
+        QCOMPARE(entries[i]->objectName(), items[i]);
+        QCOMPARE(entries[i]->text(), captions[i]);
+        QVERIFY(entries[i]->shortcut().isEmpty());
+    }
+}
+
+void FrmMainTest::menuItemsCarryNoAccessKeys()
+{
+    for (QAction* top : m_window->menuBar()->actions()) {
+        QVERIFY(!top->text().contains(u'&'));
+        for (QAction* item : top->menu()->actions())
+            QVERIFY(!item->text().contains(u'&'));
+    }
+}
+
+void FrmMainTest::setRodsShowsOnlyNotice()
+{
+    action("mnuSet01")->trigger();
+    QCOMPARE(m_env->messages.boxes.size(), 1);
+    QCOMPARE(m_env->messages.boxes[0].text, QStringLiteral("暂无此功能"));
+    QVERIFY(!m_env->messages.boxes[0].information);
+    QVERIFY(m_env->browser.opened.isEmpty());
+    QVERIFY(startupPicture()->isVisible());
+    QVERIFY(numberShow()->isActive());
+}
+
+void FrmMainTest::helpShowsTextThenOpensShop()
+{
+    int pagesOpenWhileBoxShown = -1;
+    m_env->messages.whileOpen = [&](const RecordingMessages::Box&) {
+        pagesOpenWhileBoxShown = static_cast<int>(m_env->browser.opened.size());
+    };
+    action("mnuHelp01")->trigger();
+
+    QCOMPARE(m_env->messages.boxes.size(), 1);
+    QVERIFY(m_env->messages.boxes[0].information);
+    QCOMPARE(m_env->messages.boxes[0].text.toUtf8(),
+             QByteArray("本软件是青禾小筑的系列游戏软件之一，因时间关系，只完成了一小部分，\r\n"
+                        "请关注我们的主页，我们会持续更新\r\n"
+                        "使用说明请看我们主页\r\n"));
+    QCOMPARE(pagesOpenWhileBoxShown, 0);
+    QCOMPARE(m_env->browser.opened, QStringList{frmMain::ShopPage});
+}
+
+void FrmMainTest::homePageOpensWithoutMessage()
+{
+    action("mnuHelpUrl")->trigger();
+    QCOMPARE(m_env->browser.opened, QStringList{frmMain::HomePage});
+    QVERIFY(m_env->messages.boxes.isEmpty());
+    QVERIFY(m_window->windowTitle().startsWith(QStringLiteral("青禾小筑--之灵犀数坊 官网:")));
+    QVERIFY(m_window->windowTitle().endsWith(frmMain::HomePage));
+    QVERIFY(QUrl(frmMain::HomePage).host().endsWith(QStringLiteral(".example")));
+    QVERIFY(QUrl(frmMain::ShopPage).host().endsWith(QStringLiteral(".example")));
+}
+
+void FrmMainTest::aboutShowsNotice()
+{
+    action("mnuHelpAbout")->trigger();
+    QCOMPARE(m_env->messages.boxes.size(), 1);
+    QVERIFY(m_env->messages.boxes[0].information);
+    QCOMPARE(m_env->messages.boxes[0].text, frmMain::AboutText());
+    QVERIFY(m_env->browser.opened.isEmpty());
+}
+
+void FrmMainTest::idleAbacusIsBlackBeforeFirstTick()
+{
+    auto* surface = m_window->findChild<PictureBox*>(QStringLiteral("pic2"));
+    QVERIFY(surface);
+    const QImage picture = surface->picture();
+    for (int y = 0; y < picture.height(); y += 7)
+        for (int x = 0; x < picture.width(); x += 7)
+            QCOMPARE(picture.pixelColor(x, y), QColor(Qt::black));
+    QCOMPARE(m_window->Abacus().Cols(), 5);
+    QVERIFY(ProgramWide::ColorfulBeads);
+}
+
+void FrmMainTest::idleShowDrawsColourfulNumber()
+{
+    m_env->random.queue({0.5f});
+    m_window->timShow_Timer();
+    const double expected = std::floor(0.5 * 89999) + 10000;
+    QCOMPARE(m_window->CurrentNum(), expected);
+    QCOMPARE(m_window->Abacus().Value(), expected);
+    QCOMPARE(numberShow()->interval(), 500);
+    // One reseed for the tick, then one before every bead of the random colouring.
+    QCOMPARE(m_env->random.reseeds, 1 + 25);
+}
+
+void FrmMainTest::idleShowNeverRepeatsANumber()
+{
+    m_env->random.queue({0.25f});
+    m_window->timShow_Timer();
+    const double first = m_window->CurrentNum();
+    const int reseedsBefore = m_env->random.reseeds;
+    // The same draw twice must be rejected without reseeding in between.
+    m_env->random.queue({0.25f, 0.25f, 0.75f});
+    m_window->timShow_Timer();
+    QVERIFY(m_window->CurrentNum() != first);
+    QCOMPARE(m_window->CurrentNum(), std::floor(0.75 * 89999) + 10000);
+    QCOMPARE(m_env->random.reseeds - reseedsBefore, 1 + 25);
+}
+
+void FrmMainTest::idleShowRange_data()
+{
+    QTest::addColumn<float>("r");
+    QTest::addColumn<double>("shown");
+    QTest::addRow("lowest") << 0.0f << 10000.0;
+    QTest::addRow("highest") << std::nextafter(1.0f, 0.0f) << 99998.0;
+    QTest::addRow("middle") << 0.5f << 54999.0;
+}
+
+void FrmMainTest::idleShowRange()
+{
+    QFETCH(float, r);
+    QFETCH(double, shown);
+    m_env->random.queue({r});
+    m_window->timShow_Timer();
+    QCOMPARE(m_window->CurrentNum(), shown);
+}
+
+void FrmMainTest::windowCommandHidesStartupPicture_data()
+{
+    QTest::addColumn<QString>("item");
+    for (const char* name : {"mnuLearnZhu", "mnuTrance01", "mnuTrance02", "mnuShow01_9Add", "mnuGame01_识珠"})
+        QTest::addRow("%s", name) << QString::fromUtf8(name);
+}
+
+void FrmMainTest::windowCommandHidesStartupPicture()
+{
+    QFETCH(QString, item);
+    ProgramWide::ColorfulBeads = true;
+    m_window->findChild<QAction*>(item)->trigger();
+    QVERIFY(!startupPicture()->isVisible());
+    QVERIFY(!numberShow()->isActive());
+    QVERIFY(m_env->messages.boxes.isEmpty());
+}
+
+void FrmMainTest::showAgainBringsStartupPictureBack()
+{
+    action("mnuSet01")->trigger();
+    action("mnuTrance02")->trigger();
+    ProgramWide::ColorfulBeads = false;
+    m_window->ShowAgain();
+    QVERIFY(startupPicture()->isVisible());
+    QVERIFY(numberShow()->isActive());
+    QVERIFY(ProgramWide::ColorfulBeads);
+}
+
+void FrmMainTest::startupPictureCoversWorkspace()
+{
+    m_window->resize(900, 700);
+    QTRY_COMPARE(startupPicture()->width(), m_window->Workspace().width());
+    QCOMPARE(startupPicture()->pos(), QPoint(0, 0));
+    QVERIFY(startupPicture()->height() >= m_window->Workspace().height());
+}
+
+QTEST_MAIN(FrmMainTest)
+#include "tst_frmmain.moc"

@@ -1,0 +1,70 @@
+#include "abacus/ProgramWide.h"
+#include "shell/frmMain.h"
+#include "shell/modsub.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTimer>
+#include <QtTest>
+
+// Starts the real program in this process and ends it the ways a user can.
+// Ending is final for a process, so the program ends exactly once here.
+class ProgramTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void withoutDisplayExplainsAndStops();
+    void startsShowsNumbersAndEndsInsideAnAnimation();
+};
+
+void ProgramTest::withoutDisplayExplainsAndStops()
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(PROGRAM_PATH), {});
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    const QString explanation = QString::fromUtf8(program.readAllStandardError()).trimmed();
+    QVERIFY(!explanation.isEmpty());
+    QVERIFY(!explanation.contains(u'\n'));
+}
+
+void ProgramTest::startsShowsNumbersAndEndsInsideAnAnimation()
+{
+    const std::unique_ptr<frmMain> mainWindow = modsub::Main();
+    QVERIFY(mainWindow->isVisible());
+    QCOMPARE(ProgramWide::RestColor, 12640511.0);
+    QCOMPARE(ProgramWide::CountColor, 16776960.0);
+    QVERIFY(ProgramWide::ColorfulBeads);
+
+    double firstShown = 0;
+    bool animationFinished = true;
+    QElapsedTimer sinceClose;
+    QTimer::singleShot(1200, mainWindow.get(), [&] {
+        firstShown = mainWindow->CurrentNum();
+        // A long animation on the idle abacus; the main window closes in its middle.
+        QTimer::singleShot(300, mainWindow.get(), [&] {
+            sinceClose.start();
+            mainWindow->close();
+        });
+        double from = -1;
+        double add = 11111;
+        animationFinished = mainWindow->Abacus().AddNum(from, add);
+    });
+    const int status = QApplication::exec();
+
+    QCOMPARE(status, 0);
+    QVERIFY(firstShown >= 10000 && firstShown <= 99998);
+    QVERIFY(!animationFinished);
+    QVERIFY(modsub::ProgramEnding());
+    QVERIFY(!modsub::Delay(1000));
+    qInfo("program ended %lld ms after its main window closed", sinceClose.elapsed());
+}
+
+QTEST_MAIN(ProgramTest)
+#include "tst_program.moc"

@@ -1,0 +1,226 @@
+#include "exercises/BeadRecognitionWindow.h"
+
+#include "abacus/NumberRange.h"
+#include "abacus/ProgramWide.h"
+#include "exercises/NumberText.h"
+#include "platform/Fonts.h"
+#include "platform/PictureBox.h"
+#include "platform/Platform.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <limits>
+
+namespace {
+
+const QColor Black(0, 0, 0);
+const QColor Blue(0, 0, 255);
+const QColor Red(255, 0, 0);
+
+void setTextColour(QLabel& label, const QColor& colour)
+{
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label.setPalette(palette);
+}
+
+// The largest number asked for a digits setting; the all-nines number of
+// the setting is never asked, and an unknown setting asks five digits.
+double upperBound(double digits)
+{
+    if (digits == 1)
+        return 8;
+    if (digits == 2)
+        return 98;
+    if (digits == 3)
+        return 998;
+    if (digits == 4)
+        return 9998;
+    return 99998;
+}
+
+// The seconds field (0 to 59) of the time from one wall-clock reading to
+// another, read as a date-time difference reads it: a time of day carries no
+// sign, so a clock set back by ten seconds counts as ten seconds gone, not fifty.
+int secondsField(std::int64_t from, std::int64_t to)
+{
+    const std::int64_t seconds = (to - from) % 60;
+    return static_cast<int>(seconds < 0 ? -seconds : seconds);
+}
+
+std::int64_t now() { return Platform::ProgramClock().WallSeconds(); }
+
+}  // namespace
+
+BeadRecognitionWindow::BeadRecognitionWindow(const BeadRecognitionLayout& layout)
+    : m_layout(layout)
+{
+}
+
+QSize BeadRecognitionWindow::DesignedClientSize() const { return {Twips(17115), Twips(10200)}; }
+
+void BeadRecognitionWindow::CreateControls(QWidget& canvas)
+{
+    canvas.setFont(Fonts::Tahoma(14.25));
+    CreatePic(canvas, TwipsRect(120, 120, 14235, 8250));
+    pic->setFont(Fonts::Tahoma(8.25));
+    pic->setFocusPolicy(Qt::StrongFocus);
+    createLabels(canvas);
+    createEntries(canvas);
+    createButtons(canvas);
+    Timer1 = CreateTimer("Timer1", 202);
+    setTabOrder();
+    connectSignals();
+}
+
+void BeadRecognitionWindow::createLabels(QWidget& canvas)
+{
+    labShow = CreateLabel(canvas, "labShow", QStringLiteral("计算结果："), m_layout.labShow);
+    labShow->setFont(Fonts::Tahoma(15.75));
+    labScore = CreateLabel(canvas, "labScore", QStringLiteral(" √"), m_layout.labScore);
+    labScore->setFont(Fonts::Tahoma(36));
+    setTextColour(*labScore, Red);
+    labScore->hide();
+    CreateLabel(canvas, "Label2", QStringLiteral("出题数目："), m_layout.Label2);
+    CreateLabel(canvas, "Label3", QStringLiteral("每道题时间："), m_layout.Label3);
+    CreateLabel(canvas, "Label4", QStringLiteral("位数："), m_layout.Label4);
+}
+
+void BeadRecognitionWindow::createEntries(QWidget& canvas)
+{
+    txtNum = CreateTextBox(canvas, "txtNum", QStringLiteral("10"), m_layout.txtNum);
+    txtTime = CreateTextBox(canvas, "txtTime", QStringLiteral("5"), m_layout.txtTime);
+    txtDig = CreateTextBox(canvas, "txtDig", QStringLiteral("1"), m_layout.txtDig);
+}
+
+void BeadRecognitionWindow::createButtons(QWidget& canvas)
+{
+    const QRect first = TwipsRect(14760, 4320, 1500, 1080);
+    const QRect second = TwipsRect(14760, 5580, 1500, 1080);
+    const QRect third = TwipsRect(14760, 6840, 1500, 1080);
+    CreateNumButtons(canvas, {first, second, third}, 21.75);
+    cmdclear = CreateButton(canvas, "cmdclear", QStringLiteral("清屏"), TwipsRect(14760, 9240, 1050, 585));
+    cmdStart = CreateButton(canvas, "cmdStart", QStringLiteral("开始"), TwipsRect(11760, 9300, 990, 480));
+    cmdExit = CreateButton(canvas, "cmdExit", QStringLiteral("关闭"), TwipsRect(13320, 9300, 990, 480));
+}
+
+void BeadRecognitionWindow::setTabOrder()
+{
+    QWidget* const order[] = {pic,    cmdStart, cmdExit,   txtNum,    txtTime,
+                              txtDig, cmdclear, cmdNum[2], cmdNum[1], cmdNum[0]};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void BeadRecognitionWindow::connectSignals()
+{
+    connect(cmdStart, &QPushButton::clicked, this, &BeadRecognitionWindow::cmdStart_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &BeadRecognitionWindow::cmdExit_Click);
+    connect(cmdclear, &QPushButton::clicked, this, &BeadRecognitionWindow::cmdclear_Click);
+    for (int i = 0; i < 3; ++i)
+        connect(cmdNum[i], &QPushButton::clicked, this, [this, i] { cmdNum_Click(i); });
+    connect(Timer1, &QTimer::timeout, this, &BeadRecognitionWindow::Timer1_Timer);
+}
+
+void BeadRecognitionWindow::Form_Unload()
+{
+    // The timer goes with the widgets later; no tick may reach a closed window.
+    Timer1->stop();
+    ExerciseWindow::Form_Unload();
+}
+
+void BeadRecognitionWindow::cmdStart_Click()
+{
+    Timer1->start();
+    m_QuestionCount = 0;
+    m_RightCount = 0;
+    m_QuestionStart = now();
+    NextNum();
+}
+
+void BeadRecognitionWindow::NextNum()
+{
+    if (!IsLoaded())
+        return;
+    const double upper = upperBound(ReadNumber(txtDig->text()));
+    m_QuestionCount += 1;
+    RandomSource& random = ProgramWide::Random();
+    random.Randomize();
+    double n = 0;
+    do {
+        n = std::floor(static_cast<double>(random.Rnd()) * upper) + 1;
+    } while (n == m_CurrentNum);
+    m_CurrentNum = n;
+    Abacus().Draw(m_CurrentNum);
+    FillNumButtons(m_CurrentNum);
+    EnableNumButtons(true);
+    m_QuestionStart = now();
+}
+
+void BeadRecognitionWindow::Timer1_Timer()
+{
+    const std::int16_t limit = std::max<std::int16_t>(RoundToInt16Clamped(ReadNumber(txtTime->text())), 1);
+    if (secondsField(m_QuestionStart, now()) >= limit)
+        NextNum();
+}
+
+void BeadRecognitionWindow::cmdNum_Click(int Index)
+{
+    if (m_QuestionCount < 1) {
+        Platform::Messages().Plain(QStringLiteral("请按开始键，开始新一轮的游戏"));
+        return;
+    }
+    labScore->hide();
+    const bool right = ReadNumber(cmdNum[Index]->text()) == m_CurrentNum;
+    labShow->setText(questionCaption());
+    if (right) {
+        labScore->setText(QStringLiteral("√"));
+        if (m_RightCount < std::numeric_limits<std::int16_t>::max())
+            ++m_RightCount;
+        setTextColour(*labShow, Blue);
+    } else {
+        labScore->setText(QStringLiteral("X"));
+        setTextColour(*labShow, Red);
+    }
+    EnableNumButtons(false);
+    labScore->show();
+    if (ReadNumber(txtNum->text()) <= m_QuestionCount) {
+        finishRun();
+        return;
+    }
+    labShow->setText(questionCaption());
+    setTextColour(*labShow, Black);
+    NextNum();
+}
+
+void BeadRecognitionWindow::finishRun()
+{
+    // The summary box runs its own event loop: without this a question could
+    // run out behind it.
+    Timer1->stop();
+    const unsigned generation = LoadGeneration();
+    ShowRunSummary(m_QuestionCount, m_RightCount);
+    // Closed (and perhaps opened again) while the box was up: that run is gone.
+    if (LoadGeneration() != generation)
+        return;
+    labScore->hide();
+    m_QuestionCount = 0;
+    m_RightCount = 0;
+    Timer1->setInterval(1);
+    Timer1->stop();
+    labShow->setText(QStringLiteral("完成"));
+    setTextColour(*labShow, Black);
+    EnableNumButtons(false);
+    Abacus().Cls();
+}
+
+QString BeadRecognitionWindow::questionCaption() const
+{
+    return QStringLiteral("第") + NumberText(m_QuestionCount) + QStringLiteral("题");
+}

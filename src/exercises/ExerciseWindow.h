@@ -1,0 +1,68 @@
+#pragma once
+
+#include "abacus/cAbacus.h"
+#include "shell/ChildWindow.h"
+
+#include <QPointer>
+#include <QPushButton>
+
+#include <array>
+#include <cstdint>
+
+class PictureBox;
+class QLabel;
+class QLineEdit;
+class QTimer;
+
+// What every exercise window shares: its abacus on the drawing surface `pic`,
+// the three answer buttons, the run counters and the end-of-run summary.
+// The fields outlive the widgets: a window opened again starts with them.
+class ExerciseWindow : public ChildWindow {
+    Q_OBJECT
+
+public:
+    cAbacus& Abacus() { return m_abacus; }
+    double CurrentNum() const { return m_CurrentNum; }
+    double QuestionCount() const { return m_QuestionCount; }
+    std::int16_t RightCount() const { return m_RightCount; }
+
+    // The summary shown when a run of n questions with r right answers is over.
+    static QString RunSummary(double n, double r);
+
+protected:
+    // Clears the random bead colouring, binds the abacus to `pic` with the
+    // given rods and shows the start value.
+    void LoadAbacus(std::int16_t rods, double startValue);
+    void Form_Unload() override;
+
+    void cmdclear_Click();
+    void cmdExit_Click();
+    void pic_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, float X, float Y);
+    void pic_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float X, float Y);
+    void EnableNumButtons(bool enabled);
+    void FillNumButtons(double answer);
+    void ShowRunSummary(double n, double r);
+
+    // Builders for the designed controls, each named as in the design.
+    PictureBox* CreatePic(QWidget& parent, const QRect& place);
+    void CreateNumButtons(QWidget& parent, const std::array<QRect, 3>& places, double pointSize);
+    QPushButton* CreateButton(QWidget& parent, const char* name, const QString& caption, const QRect& place);
+    QLabel* CreateLabel(QWidget& parent, const char* name, const QString& caption, const QRect& place);
+    QLineEdit* CreateTextBox(QWidget& parent, const char* name, const QString& text, const QRect& place);
+    // A window timer, stopped, that goes with the window's widgets.
+    QTimer* CreateTimer(const char* name, int intervalMs);
+    // Passes pointer movement on to the abacus, so that clicks can move beads.
+    void FollowPointer();
+    // Keeps every mouse event away from the abacus: not even a redraw.
+    void IgnorePointer();
+
+    QPointer<PictureBox> pic;
+    std::array<QPointer<QPushButton>, 3> cmdNum;
+
+    double m_CurrentNum = 0;
+    double m_QuestionCount = 0;
+    std::int16_t m_RightCount = 0;
+
+private:
+    cAbacus m_abacus;
+};

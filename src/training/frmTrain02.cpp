@@ -1,0 +1,216 @@
+#include "training/frmTrain02.h"
+
+#include "abacus/NumberRange.h"
+#include "abacus/ProgramWide.h"
+#include "exercises/NumberText.h"
+#include "platform/PictureBox.h"
+#include "platform/Platform.h"
+#include "shell/modsub.h"
+#include "training/ColumnQuestion.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <cmath>
+#include <utility>
+
+namespace {
+
+constexpr int PauseBetweenOperandsMs = 100;
+constexpr int DefaultQuestionMs = 3000;
+constexpr int RestingTimerMs = 1;
+
+}  // namespace
+
+frmTrain02::frmTrain02(std::function<void()> showAgain)
+    : m_showAgain(std::move(showAgain))
+{
+}
+
+QString frmTrain02::TooLargeText()
+{
+    return QStringLiteral("算式里的数太大了，这个算盘算不了。\r\n"
+                          "请让两个数和它们的和都在-2147483647到2147483647之间。");
+}
+
+QString frmTrain02::Caption() const { return QStringLiteral("识珠练习"); }
+
+void frmTrain02::Form_Load()
+{
+    comStyle->addItems({QStringLiteral("直加直减"), QStringLiteral("破5加破5减"),
+                        QStringLiteral("满10进位加破10退位减")});
+    comDig->addItems({QStringLiteral("4以内1位数"), QStringLiteral("44以内2位数"), QStringLiteral("9以内1位数"),
+                      QStringLiteral("92以内2位数"), QStringLiteral("444以内3位数"),
+                      QStringLiteral("999以内3位数")});
+    comStyle->setCurrentIndex(-1);
+    comDig->setCurrentIndex(-1);
+    // Unlike the other exercise windows this one keeps the bead colouring it
+    // finds; the first question ends it.
+    Abacus().Init(pic, 5);
+    double start = 0;
+    Abacus().setValue(start);
+    Abacus().Draw(-1, -1);
+    labAddNum->setText(QString());
+}
+
+void frmTrain02::Form_Unload()
+{
+    if (Timer1)
+        Timer1->stop();
+    ExerciseWindow::Form_Unload();
+}
+
+void frmTrain02::cmdQ_Click()
+{
+    ProgramWide::ColorfulBeads = false;
+    const ColumnQuestion question = MakeColumnQuestion(ProgramWide::Random());
+    txtN4->setText(QString());
+    Abacus().Draw(0, -1);
+    txtChange[0]->setText(NumberText(question.first));
+    txtChange[1]->setText(NumberText(question.second));
+    labScore->hide();
+}
+
+void frmTrain02::cmdOk2_Click()
+{
+    const unsigned generation = LoadGeneration();
+    if (!questionFits())
+        return;
+    const double a = reading(txtChange[0]);
+    Abacus().Draw(0, -1);
+    if (!playAddition(a, generation))
+        return;
+    if (!modsub::Delay(PauseBetweenOperandsMs) || !stillStanding(generation))
+        return;
+    // The boxes may have been edited, or a new question asked, while the first operand played.
+    if (!questionFits())
+        return;
+    if (!playAddition(reading(txtChange[1]), generation))
+        return;
+    markAnswer();
+}
+
+void frmTrain02::markAnswer()
+{
+    if (!questionFits())
+        return;
+    const double expected = reading(txtChange[0]) + reading(txtChange[1]);
+    Abacus().Draw(expected, -1);
+    const double answer = reading(txtN4);
+    labScore->setText(answer == expected ? QStringLiteral("√") : QStringLiteral("×"));
+    labScore->show();
+}
+
+bool frmTrain02::playAddition(double number, unsigned generation)
+{
+    double fromShown = -1;
+    return Abacus().AddNum(fromShown, number) && stillStanding(generation);
+}
+
+bool frmTrain02::stillStanding(unsigned generation) const
+{
+    return IsLoaded() && LoadGeneration() == generation && !modsub::ProgramEnding();
+}
+
+bool frmTrain02::questionFits()
+{
+    const double a = reading(txtChange[0]);
+    const double b = reading(txtChange[1]);
+    if (cAbacus::InRange(a) && cAbacus::InRange(b) && cAbacus::InRange(a + b))
+        return true;
+    labScore->hide();
+    Platform::Messages().Information(TooLargeText());
+    return false;
+}
+
+void frmTrain02::cmkQuit_Click()
+{
+    if (m_showAgain)
+        m_showAgain();
+    Unload();
+}
+
+void frmTrain02::cmdStart_Click()
+{
+    Timer1->start();
+    m_QuestionCount = 0;
+}
+
+void frmTrain02::Timer1_Timer()
+{
+    const double range = digitRange();
+    Timer1->setInterval(questionInterval());
+    m_QuestionCount += 1;
+    m_CurrentNum = drawRunNumber(range);
+    Abacus().Draw(m_CurrentNum, -1);
+    FillNumButtons(m_CurrentNum);
+    EnableNumButtons(true);
+    if (reading(txtNum) >= m_QuestionCount) {
+        showStatus(QStringLiteral("第") + NumberText(m_QuestionCount) + QStringLiteral("题"));
+        return;
+    }
+    endRun();
+}
+
+double frmTrain02::digitRange() const
+{
+    const double digits = reading(txtDig);
+    if (digits == 1)
+        return 8;
+    if (digits == 2)
+        return 98;
+    if (digits == 3)
+        return 998;
+    return 9998;
+}
+
+int frmTrain02::questionInterval()
+{
+    // Beyond 32.767 s the time is held at the longest a 16-bit count allows.
+    int interval = RoundToInt16Clamped(reading(txtTime) * 1000);
+    if (interval < 1) {
+        interval = DefaultQuestionMs;
+        txtTime->setText(QStringLiteral("3"));
+    }
+    return interval;
+}
+
+double frmTrain02::drawRunNumber(double range)
+{
+    RandomSource& random = ProgramWide::Random();
+    random.Randomize();
+    double n = 0;
+    do {
+        n = std::floor(static_cast<double>(random.Rnd()) * range) + 1;
+    } while (n == m_CurrentNum);
+    return n;
+}
+
+void frmTrain02::endRun()
+{
+    // The number just shown lies beyond the run. No tick may come while the summary is open.
+    Timer1->stop();
+    const unsigned generation = LoadGeneration();
+    ShowRunSummary(m_QuestionCount - 1, m_RightCount);
+    m_QuestionCount = 0;
+    m_RightCount = 0;
+    if (!stillStanding(generation))
+        return;
+    Timer1->setInterval(RestingTimerMs);
+    Timer1->stop();
+    showStatus(QStringLiteral("本轮所有题目都已经完成"));
+    EnableNumButtons(false);
+    Abacus().Cls();
+}
+
+void frmTrain02::showStatus(const QString& caption)
+{
+    labShow->setText(caption);
+    QPalette palette = labShow->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    labShow->setPalette(palette);
+}
+
+double frmTrain02::reading(const QLineEdit* box) const { return ReadNumber(box->text()); }

@@ -1,0 +1,172 @@
+// The designed controls of frmTrain02, in their places; the behaviour is in frmTrain02.cpp.
+#include "training/frmTrain02.h"
+
+#include "platform/Fonts.h"
+#include "platform/PictureBox.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+constexpr double WindowPointSize = 14.25;
+constexpr double MarkPointSize = 36;
+constexpr double AnswerButtonPointSize = 21.75;
+constexpr double StatusPointSize = 15.75;
+constexpr int DesignedWidth = 28680;
+constexpr int DesignedHeight = 13155;
+// The run's controls lie beyond the designed width; the canvas reaches the last of them.
+constexpr int RightmostEdge = 33720 + 990;
+
+struct LabelDesign {
+    const char* name;
+    const char* caption;
+    int left, top, width, height;
+};
+
+const LabelDesign SettingLabels[] = {
+    {"Label1_0", "出题类型：", 300, 9600, 1425, 345},
+    {"Label1_1", "位数：", 4080, 9600, 1425, 345},
+    {"Label2", "出题数目：", 7860, 9600, 1425, 345},
+    {"Label3", "每道题时间：", 10440, 9600, 1710, 345},
+};
+
+void setTextColour(QWidget& widget, const QColor& colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget.setPalette(palette);
+}
+
+// The designed label sizes fit Tahoma's metrics; other faces may need more room.
+void fitText(QLabel& label) { label.resize(label.size().expandedTo(label.sizeHint())); }
+
+}  // namespace
+
+QSize frmTrain02::DesignedClientSize() const
+{
+    return QSize(Twips(std::max(DesignedWidth, RightmostEdge)), Twips(DesignedHeight));
+}
+
+void frmTrain02::CreateControls(QWidget& canvas)
+{
+    canvas.setFont(Fonts::Tahoma(WindowPointSize));
+    createPicture(canvas);
+    createSettingControls(canvas);
+    createQuestionControls(canvas);
+    createRunControls(canvas);
+    createHiddenControls(canvas);
+    Timer1 = CreateTimer("Timer1", 1);
+    orderTabs();
+    connectSignals();
+}
+
+void frmTrain02::createPicture(QWidget& canvas)
+{
+    CreatePic(canvas, TwipsRect(120, 180, 14355, 9030));
+    FollowPointer();
+    CreateNumButtons(*pic,
+                     {TwipsRect(12840, 4320, 1050, 1080), TwipsRect(12840, 5580, 1050, 1080),
+                      TwipsRect(12840, 6840, 1050, 1080)},
+                     AnswerButtonPointSize);
+    QPalette palette = cmdNum[0]->palette();
+    palette.setColor(QPalette::Button, QColor(255, 224, 192));
+    cmdNum[0]->setPalette(palette);
+    // The run writes its answers here, but this window never shows them.
+    for (const QPointer<QPushButton>& button : cmdNum)
+        button->hide();
+
+    fraShowNum = new QGroupBox(pic);
+    fraShowNum->setObjectName(QStringLiteral("fraShowNum"));
+    fraShowNum->setGeometry(TwipsRect(240, 240, 3600, 1320));
+    fraShowNum->hide();
+    labAddNum = CreateLabel(*fraShowNum, "labAddNum", QString(), TwipsRect(120, 300, 3360, 900));
+    labAddNum->setFont(Fonts::Tahoma(MarkPointSize));
+    setTextColour(*labAddNum, QColor(192, 0, 0));
+}
+
+void frmTrain02::createSettingControls(QWidget& canvas)
+{
+    for (const LabelDesign& design : SettingLabels) {
+        QLabel* label = CreateLabel(canvas, design.name, QString::fromUtf8(design.caption),
+                                    TwipsRect(design.left, design.top, design.width, design.height));
+        fitText(*label);
+    }
+    comStyle = createList(canvas, "comStyle", TwipsRect(1860, 9540, 1995, 465));
+    comDig = createList(canvas, "comDig", TwipsRect(4980, 9540, 2595, 465));
+    txtNum = CreateTextBox(canvas, "txtNum", QStringLiteral("10"), TwipsRect(9360, 9525, 795, 495));
+    txtTime = CreateTextBox(canvas, "txtTime", QStringLiteral("5"), TwipsRect(12000, 9540, 975, 465));
+    cmdQ = CreateButton(canvas, "cmdQ", QStringLiteral("出题"), TwipsRect(13260, 9480, 1230, 585));
+    cmkQuit = CreateButton(canvas, "cmkQuit", QStringLiteral("关闭"), TwipsRect(15000, 9480, 1350, 585));
+}
+
+QComboBox* frmTrain02::createList(QWidget& canvas, const char* name, const QRect& place)
+{
+    auto* list = new QComboBox(&canvas);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setEditable(false);
+    list->setGeometry(place);
+    return list;
+}
+
+void frmTrain02::createQuestionControls(QWidget& canvas)
+{
+    fitText(*CreateLabel(canvas, "label6", QStringLiteral("列式加减:"), TwipsRect(14760, 3360, 1245, 345)));
+    txtChange[0] = CreateTextBox(canvas, "txtChange0", QString(), TwipsRect(15000, 4200, 1275, 495));
+    txtChange[1] = CreateTextBox(canvas, "txtChange1", QString(), TwipsRect(15000, 5160, 1275, 495));
+
+    Line1 = new QFrame(&canvas);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Plain);
+    Line1->setLineWidth(1);
+    Line1->setGeometry(QRect(QPoint(Twips(14640), Twips(6240)), QPoint(Twips(16560), Twips(6240))));
+
+    txtN4 = CreateTextBox(canvas, "txtN4", QString(), TwipsRect(15000, 6480, 1335, 495));
+    cmdOk2 = CreateButton(canvas, "cmdOk2", QStringLiteral("完成"), TwipsRect(15000, 7440, 1350, 585));
+    labScore = CreateLabel(canvas, "labScore", QStringLiteral(" √"), TwipsRect(15060, 2160, 750, 870));
+    labScore->setFont(Fonts::Tahoma(MarkPointSize));
+    setTextColour(*labScore, QColor(255, 0, 0));
+    labScore->hide();
+}
+
+void frmTrain02::createRunControls(QWidget& canvas)
+{
+    fitText(*CreateLabel(canvas, "Label4", QStringLiteral("位数："), TwipsRect(29520, 7515, 855, 345)));
+    txtDig = CreateTextBox(canvas, "txtDig", QStringLiteral("1"), TwipsRect(30720, 7455, 615, 465));
+    cmdStart = CreateButton(canvas, "cmdStart", QStringLiteral("开始"), TwipsRect(31920, 7440, 990, 480));
+    cmdExit = CreateButton(canvas, "cmdExit", QStringLiteral("关闭"), TwipsRect(33720, 7440, 990, 480));
+}
+
+void frmTrain02::createHiddenControls(QWidget& canvas)
+{
+    labShow = CreateLabel(canvas, "labShow", QStringLiteral("计算结果："), TwipsRect(18120, 900, 1575, 375));
+    labShow->setFont(Fonts::Tahoma(StatusPointSize));
+    labShow->hide();
+}
+
+void frmTrain02::orderTabs()
+{
+    QWidget* const order[] = {comStyle,     comDig, txtNum, txtTime, cmdQ,     cmkQuit, txtChange[0],
+                              txtChange[1], txtN4,  cmdOk2, txtDig,  cmdStart, cmdExit};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void frmTrain02::connectSignals()
+{
+    connect(cmdQ, &QPushButton::clicked, this, &frmTrain02::cmdQ_Click);
+    connect(cmdOk2, &QPushButton::clicked, this, &frmTrain02::cmdOk2_Click);
+    connect(cmkQuit, &QPushButton::clicked, this, &frmTrain02::cmkQuit_Click);
+    connect(cmdStart, &QPushButton::clicked, this, &frmTrain02::cmdStart_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmTrain02::cmdExit_Click);
+    connect(Timer1, &QTimer::timeout, this, &frmTrain02::Timer1_Timer);
+}

@@ -1,11 +1,15 @@
 #include "shell/frmMain.h"
 
 #include "abacus/ProgramWide.h"
+#include "demo/frmShow9.h"
+#include "exercises/frmTrain01.h"
+#include "exercises/frmTrain03.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
 #include "platform/PictureBox.h"
 #include "shell/ChildWindow.h"
 #include "shell/modsub.h"
+#include "training/frmTrain02.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -202,19 +206,46 @@ void frmMain::ShowAgain()
     ProgramWide::ColorfulBeads = true;
 }
 
-void frmMain::openWindow(ChildWindow* window)
+frmTrain01& frmMain::Train01()
+{
+    if (!m_frmTrain01)
+        m_frmTrain01 = std::make_unique<frmTrain01>();
+    return *m_frmTrain01;
+}
+
+frmTrain02& frmMain::Train02()
+{
+    if (!m_frmTrain02)
+        m_frmTrain02 = std::make_unique<frmTrain02>([this] { ShowAgain(); });
+    return *m_frmTrain02;
+}
+
+frmTrain03& frmMain::Train03()
+{
+    if (!m_frmTrain03)
+        m_frmTrain03 = std::make_unique<frmTrain03>();
+    return *m_frmTrain03;
+}
+
+frmShow9& frmMain::Show9()
+{
+    if (!m_frmShow9)
+        m_frmShow9 = std::make_unique<frmShow9>(&modsub::EndProgram);
+    return *m_frmShow9;
+}
+
+void frmMain::openWindow(ChildWindow& window)
 {
     pic->setVisible(false);
     timShow->stop();
-    if (window)
-        window->Show(*m_workspace);
+    window.Show(*m_workspace);
 }
 
-void frmMain::mnuLearnZhu_Click() { openWindow(nullptr); }
-void frmMain::mnuTrance01_Click() { openWindow(nullptr); }
-void frmMain::mnuTrance02_Click() { openWindow(nullptr); }
-void frmMain::mnuShow01_9Add_Click() { openWindow(nullptr); }
-void frmMain::mnuGame01_识珠_Click() { openWindow(nullptr); }
+void frmMain::mnuLearnZhu_Click() { openWindow(Train01()); }
+void frmMain::mnuTrance01_Click() { openWindow(Train03()); }
+void frmMain::mnuTrance02_Click() { openWindow(Train02()); }
+void frmMain::mnuShow01_9Add_Click() { openWindow(Show9()); }
+void frmMain::mnuGame01_识珠_Click() { openWindow(Train03()); }
 
 void frmMain::mnuSet01_Click() { Platform::Messages().Plain(QStringLiteral("暂无此功能")); }
 

@@ -9,6 +9,10 @@
 
 class ChildWindow;
 class PictureBox;
+class frmShow9;
+class frmTrain01;
+class frmTrain02;
+class frmTrain03;
 class QLabel;
 class QMdiArea;
 class QTimer;
@@ -35,6 +39,11 @@ public:
     void timShow_Timer();
 
     QMdiArea& Workspace() const { return *m_workspace; }
+    // The exercise windows, each created on first use and kept for the run.
+    frmTrain01& Train01();
+    frmTrain02& Train02();
+    frmTrain03& Train03();
+    frmShow9& Show9();
     cAbacus& Abacus() { return m_abacus; }
     double CurrentNum() const { return m_CurrentNum; }
 
@@ -50,7 +59,7 @@ private:
     void MDIForm_Load();
     void MDIForm_Resize();
     void pic_Click();
-    void openWindow(ChildWindow* window);
+    void openWindow(ChildWindow& window);
 
     void mnuLearnZhu_Click();
     void mnuTrance01_Click();
@@ -68,4 +77,8 @@ private:
     QTimer* timShow = nullptr;
     cAbacus m_abacus;
     double m_CurrentNum = 0;
+    std::unique_ptr<frmTrain01> m_frmTrain01;
+    std::unique_ptr<frmTrain02> m_frmTrain02;
+    std::unique_ptr<frmTrain03> m_frmTrain03;
+    std::unique_ptr<frmShow9> m_frmShow9;
 };

@@ -1,0 +1,283 @@
+#include "platform/PictureBox.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cstdint>
+
+namespace {
+
+constexpr std::int32_t Red = 0x0000FF;
+constexpr std::int32_t Green = 0x00FF00;
+constexpr std::int32_t Blue = 0xFF0000;
+constexpr QSize BoxSize(200, 100);
+
+// The run of non-background pixels through `from` along `step`, counted both ways.
+int thickness(const QImage& image, QPoint from, QPoint step, QColor background)
+{
+    int run = 0;
+    for (QPoint p = from; image.rect().contains(p) && image.pixelColor(p) != background; p += step)
+        ++run;
+    for (QPoint p = from - step; image.rect().contains(p) && image.pixelColor(p) != background; p -= step)
+        ++run;
+    return run;
+}
+
+}  // namespace
+
+class TestPictureBox : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void colourValues_data();
+    void colourValues();
+    void backColorAndClear();
+    void yGrowsUpward();
+    void nonUniformScale();
+    void mapping_data();
+    void mapping();
+    void lineWidthStaysInPixels_data();
+    void lineWidthStaysInPixels();
+    void resizeKeepsTheDrawing();
+    void clearForgetsWhatResizeWouldRepaint();
+    void mouseMoveInUserUnits();
+    void dragReportsTheButtons();
+    void mouseReleaseInUserUnits();
+    void comesBackAfterHideAndShow();
+
+private:
+    PictureBox* m_box = nullptr;
+};
+
+void TestPictureBox::init()
+{
+    m_box = new PictureBox;
+    m_box->resize(BoxSize);
+    m_box->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_box));
+    QCOMPARE(m_box->picture().size(), BoxSize);
+    // 10 pixels per unit both ways; y = 0 at the bottom.
+    m_box->setScale(0, 10, 20, 0);
+}
+
+void TestPictureBox::cleanup()
+{
+    delete m_box;
+    m_box = nullptr;
+}
+
+void TestPictureBox::colourValues_data()
+{
+    QTest::addColumn<int>("colour");
+    QTest::addColumn<QColor>("expected");
+
+    QTest::addRow("red") << Red << QColor(255, 0, 0);
+    QTest::addRow("green") << Green << QColor(0, 255, 0);
+    QTest::addRow("blue") << Blue << QColor(0, 0, 255);
+    QTest::addRow("bead at rest") << 12640511 << QColor(255, 224, 192);
+    QTest::addRow("bead at the beam") << 16776960 << QColor(0, 255, 255);
+    QTest::addRow("mixed bytes") << 0x123456 << QColor(0x56, 0x34, 0x12);
+}
+
+void TestPictureBox::colourValues()
+{
+    QFETCH(int, colour);
+    QFETCH(QColor, expected);
+
+    m_box->setLineWidth(3);
+    m_box->drawLine(2, 5, 18, 5, colour);
+    const QImage picture = m_box->picture();
+    QCOMPARE(picture.pixelColor(100, 50), expected);
+    QCOMPARE(picture.pixelColor(100, 20), QColor(Qt::black));
+}
+
+void TestPictureBox::backColorAndClear()
+{
+    m_box->setLineWidth(3);
+    m_box->drawLine(2, 5, 18, 5, Red);
+    m_box->setBackColor(Blue);
+    // A new background wipes the picture.
+    QCOMPARE(m_box->picture().pixelColor(100, 50), QColor(0, 0, 255));
+
+    m_box->drawLine(2, 5, 18, 5, Green);
+    QCOMPARE(m_box->picture().pixelColor(100, 50), QColor(0, 255, 0));
+    m_box->clear();
+    const QImage picture = m_box->picture();
+    QCOMPARE(picture.pixelColor(100, 50), QColor(0, 0, 255));
+    QCOMPARE(picture.pixelColor(0, 0), QColor(0, 0, 255));
+    QCOMPARE(picture.pixelColor(199, 99), QColor(0, 0, 255));
+}
+
+void TestPictureBox::yGrowsUpward()
+{
+    m_box->setLineWidth(3);
+    m_box->drawLine(2, 8, 18, 8, Red);
+    m_box->drawLine(2, 1, 18, 1, Green);
+    const QImage picture = m_box->picture();
+    QCOMPARE(picture.pixelColor(100, 20), QColor(255, 0, 0));
+    QCOMPARE(picture.pixelColor(100, 90), QColor(0, 255, 0));
+    QCOMPARE(picture.pixelColor(100, 80), QColor(Qt::black));
+    QCOMPARE(picture.pixelColor(100, 10), QColor(Qt::black));
+}
+
+void TestPictureBox::nonUniformScale()
+{
+    // 10 pixels per unit across, 1 pixel per unit up.
+    m_box->setScale(0, 100, 20, 0);
+    m_box->setLineWidth(3);
+    m_box->drawLine(5, 75, 15, 75, Red);
+    m_box->drawLine(3, 0, 3, 100, Green);
+    const QImage picture = m_box->picture();
+    QCOMPARE(picture.pixelColor(100, 25), QColor(255, 0, 0));
+    QCOMPARE(picture.pixelColor(40, 25), QColor(Qt::black));
+    QCOMPARE(picture.pixelColor(100, 75), QColor(Qt::black));
+    QCOMPARE(picture.pixelColor(30, 5), QColor(0, 255, 0));
+    QCOMPARE(picture.pixelColor(30, 95), QColor(0, 255, 0));
+    QCOMPARE(picture.pixelColor(50, 50), QColor(Qt::black));
+}
+
+void TestPictureBox::mapping_data()
+{
+    QTest::addColumn<QRectF>("scale");  // left, top as x, y; right, bottom as the far corner
+    QTest::addColumn<QPointF>("user");
+    QTest::addColumn<QPointF>("widget");
+
+    const QRectF abacus = QRectF(QPointF(-1, 121), QPointF(190, -1));
+    QTest::addRow("top left") << abacus << QPointF(-1, 121) << QPointF(0, 0);
+    QTest::addRow("bottom right") << abacus << QPointF(190, -1) << QPointF(200, 100);
+    QTest::addRow("beam centre") << abacus << QPointF(94.5, 60) << QPointF(100, 100.0 * 61 / 122);
+    QTest::addRow("plain") << QRectF(QPointF(0, 10), QPointF(20, 0)) << QPointF(5, 2.5) << QPointF(50, 75);
+}
+
+void TestPictureBox::mapping()
+{
+    QFETCH(QRectF, scale);
+    QFETCH(QPointF, user);
+    QFETCH(QPointF, widget);
+
+    m_box->setScale(scale.left(), scale.top(), scale.right(), scale.bottom());
+    const QPointF mapped = m_box->toWidget(user);
+    QVERIFY(qAbs(mapped.x() - widget.x()) < 1e-9 && qAbs(mapped.y() - widget.y()) < 1e-9);
+    const QPointF back = m_box->toUser(widget);
+    QVERIFY(qAbs(back.x() - user.x()) < 1e-9 && qAbs(back.y() - user.y()) < 1e-9);
+}
+
+void TestPictureBox::lineWidthStaysInPixels_data()
+{
+    QTest::addColumn<QRectF>("scale");
+    QTest::addColumn<QRectF>("rectangle");  // user corners, left edge at pixel 20 and top edge at pixel 20
+
+    QTest::addRow("10 px per unit") << QRectF(QPointF(0, 10), QPointF(20, 0)) << QRectF(QPointF(2, 8), QPointF(18, 2));
+    QTest::addRow("100 px per unit") << QRectF(QPointF(0, 1), QPointF(2, 0))
+                                     << QRectF(QPointF(0.2, 0.8), QPointF(1.8, 0.2));
+    QTest::addRow("non-uniform") << QRectF(QPointF(0, 10), QPointF(2000, 0))
+                                 << QRectF(QPointF(200, 8), QPointF(1800, 2));
+}
+
+void TestPictureBox::lineWidthStaysInPixels()
+{
+    QFETCH(QRectF, scale);
+    QFETCH(QRectF, rectangle);
+
+    m_box->setScale(scale.left(), scale.top(), scale.right(), scale.bottom());
+    m_box->setLineWidth(5);
+    m_box->drawRectangle(static_cast<float>(rectangle.left()), static_cast<float>(rectangle.top()),
+                         static_cast<float>(rectangle.right()), static_cast<float>(rectangle.bottom()), Red);
+    const QImage picture = m_box->picture();
+    const int across = thickness(picture, QPoint(20, 50), QPoint(1, 0), Qt::black);
+    const int down = thickness(picture, QPoint(100, 20), QPoint(0, 1), Qt::black);
+    QVERIFY2(across >= 4 && across <= 6, qPrintable(QString::number(across)));
+    QVERIFY2(down >= 4 && down <= 6, qPrintable(QString::number(down)));
+    // An outline, not a filled rectangle.
+    QCOMPARE(picture.pixelColor(100, 50), QColor(Qt::black));
+}
+
+void TestPictureBox::resizeKeepsTheDrawing()
+{
+    m_box->setLineWidth(3);
+    m_box->drawLine(2, 5, 18, 5, Red);
+    m_box->drawRectangle(1, 9, 19, 1, Green);
+    m_box->resize(400, 300);
+    QTRY_COMPARE(m_box->picture().size(), QSize(400, 300));
+
+    const QImage picture = m_box->picture();
+    QCOMPARE(picture.pixelColor(200, 150), QColor(255, 0, 0));
+    QCOMPARE(picture.pixelColor(200, 75), QColor(Qt::black));
+    QCOMPARE(picture.pixelColor(20, 150), QColor(0, 255, 0));
+    QCOMPARE(picture.pixelColor(200, 30), QColor(0, 255, 0));
+    QCOMPARE(picture.pixelColor(200, 270), QColor(0, 255, 0));
+}
+
+void TestPictureBox::clearForgetsWhatResizeWouldRepaint()
+{
+    m_box->setLineWidth(3);
+    m_box->drawLine(2, 5, 18, 5, Red);
+    m_box->clear();
+    m_box->resize(400, 300);
+    QTRY_COMPARE(m_box->picture().size(), QSize(400, 300));
+    QCOMPARE(m_box->picture().pixelColor(200, 150), QColor(Qt::black));
+}
+
+void TestPictureBox::mouseMoveInUserUnits()
+{
+    QSignalSpy moved(m_box, &PictureBox::mouseMoved);
+    QTest::mouseMove(m_box, QPoint(50, 25));
+    QTRY_VERIFY(!moved.isEmpty());
+    const QList<QVariant> last = moved.last();
+    QCOMPARE(last.at(2).toFloat(), 5.0f);
+    QCOMPARE(last.at(3).toFloat(), 7.5f);
+
+    m_box->setScale(-1, 121, 190, -1);
+    QTest::mouseMove(m_box, QPoint(100, 50));
+    QTRY_COMPARE(moved.last().at(2).toFloat(), 94.5f);
+    QCOMPARE(moved.last().at(3).toFloat(), 60.0f);
+}
+
+void TestPictureBox::dragReportsTheButtons()
+{
+    QSignalSpy moved(m_box, &PictureBox::mouseMoved);
+    QTest::mousePress(m_box, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    QTest::mouseMove(m_box, QPoint(30, 90));
+    QTest::mouseRelease(m_box, Qt::LeftButton, Qt::NoModifier, QPoint(30, 90));
+    QVERIFY(!moved.isEmpty());
+    const QList<QVariant> last = moved.last();
+    QCOMPARE(last.at(0).value<Qt::MouseButtons>(), Qt::MouseButtons(Qt::LeftButton));
+    QCOMPARE(last.at(2).toFloat(), 3.0f);
+    QCOMPARE(last.at(3).toFloat(), 1.0f);
+}
+
+void TestPictureBox::mouseReleaseInUserUnits()
+{
+    QSignalSpy released(m_box, &PictureBox::mouseReleased);
+    QTest::mousePress(m_box, Qt::LeftButton, Qt::NoModifier, QPoint(150, 75));
+    QTest::mouseRelease(m_box, Qt::LeftButton, Qt::ShiftModifier, QPoint(150, 75));
+    QCOMPARE(released.size(), 1);
+    const QList<QVariant> args = released.first();
+    QCOMPARE(args.at(0).value<Qt::MouseButton>(), Qt::LeftButton);
+    QCOMPARE(args.at(1).value<Qt::KeyboardModifiers>(), Qt::KeyboardModifiers(Qt::ShiftModifier));
+    QCOMPARE(args.at(2).toFloat(), 15.0f);
+    QCOMPARE(args.at(3).toFloat(), 2.5f);
+}
+
+void TestPictureBox::comesBackAfterHideAndShow()
+{
+    m_box->setLineWidth(3);
+    m_box->drawLine(2, 5, 18, 5, Red);
+    m_box->drawLine(10, 1, 10, 9, Blue);
+    const QImage before = m_box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(before.pixelColor(50, 50), QColor(255, 0, 0));
+    QCOMPARE(before.pixelColor(100, 20), QColor(0, 0, 255));
+
+    m_box->hide();
+    m_box->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_box));
+    const QImage after = m_box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(after, before);
+    QCOMPARE(after, m_box->picture().convertToFormat(QImage::Format_RGB32));
+}
+
+QTEST_MAIN(TestPictureBox)
+#include "tst_picturebox.moc"

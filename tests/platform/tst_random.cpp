@@ -1,0 +1,185 @@
+#include "FakeClock.h"
+#include "platform/ClockSeededRandom.h"
+
+#include <QTest>
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+constexpr int Bins = 10;
+
+std::vector<float> draws(RandomSource& random, int count)
+{
+    std::vector<float> values;
+    for (int i = 0; i < count; ++i)
+        values.push_back(random.Rnd());
+    return values;
+}
+
+// Pearson's statistic against equal bins. With 9 degrees of freedom a fair
+// source exceeds 40 about once in 200,000 seeds; the seeds here are fixed.
+double chiSquare(const std::vector<float>& values)
+{
+    std::array<int, Bins> counts{};
+    for (float v : values)
+        ++counts[static_cast<std::size_t>(v * Bins)];
+    const double expected = static_cast<double>(values.size()) / Bins;
+    double sum = 0;
+    for (int n : counts)
+        sum += (n - expected) * (n - expected) / expected;
+    return sum;
+}
+
+}  // namespace
+
+class TestRandom : public QObject {
+    Q_OBJECT
+
+private slots:
+    void valuesLieInTheUnitInterval_data();
+    void valuesLieInTheUnitInterval();
+    void sameMillisecondSameSequence_data();
+    void sameMillisecondSameSequence();
+    void constructionSeedsFromTheClock();
+    void neighbouringMillisecondsDiffer_data();
+    void neighbouringMillisecondsDiffer();
+    void sequenceIsRoughlyUniform_data();
+    void sequenceIsRoughlyUniform();
+    void firstValuesAfterReseedsAreRoughlyUniform();
+};
+
+void TestRandom::valuesLieInTheUnitInterval_data()
+{
+    QTest::addColumn<qint64>("milliseconds");
+    QTest::addRow("0") << qint64(0);
+    QTest::addRow("1000") << qint64(1000);
+    QTest::addRow("a day") << qint64(86'400'000);
+    QTest::addRow("negative") << qint64(-5);
+}
+
+void TestRandom::valuesLieInTheUnitInterval()
+{
+    QFETCH(qint64, milliseconds);
+
+    FakeClock clock;
+    clock.milliTicks = milliseconds;
+    ClockSeededRandom random(clock);
+    random.Randomize();
+    for (float v : draws(random, 20000)) {
+        QVERIFY2(v >= 0.0f && v < 1.0f, qPrintable(QString::number(v, 'g', 9)));
+        // 24 bits: exactly a multiple of 2^-24.
+        const float scaled = v * 16777216.0f;
+        QCOMPARE(scaled, std::floor(scaled));
+    }
+}
+
+void TestRandom::sameMillisecondSameSequence_data()
+{
+    QTest::addColumn<qint64>("milliseconds");
+    QTest::addRow("0") << qint64(0);
+    QTest::addRow("1000") << qint64(1000);
+    QTest::addRow("large") << qint64(123'456'789'012);
+}
+
+void TestRandom::sameMillisecondSameSequence()
+{
+    QFETCH(qint64, milliseconds);
+
+    FakeClock clock;
+    clock.milliTicks = milliseconds;
+    ClockSeededRandom random(clock);
+    draws(random, 3);
+    random.Randomize();
+    const std::vector<float> first = draws(random, 10);
+    random.Randomize();
+    QCOMPARE(draws(random, 10), first);
+
+    ClockSeededRandom other(clock);
+    other.Randomize();
+    QCOMPARE(draws(other, 10), first);
+}
+
+void TestRandom::constructionSeedsFromTheClock()
+{
+    FakeClock clock;
+    clock.milliTicks = 4242;
+    ClockSeededRandom fresh(clock);
+    const std::vector<float> fromConstruction = draws(fresh, 10);
+    fresh.Randomize();
+    QCOMPARE(draws(fresh, 10), fromConstruction);
+}
+
+void TestRandom::neighbouringMillisecondsDiffer_data()
+{
+    QTest::addColumn<qint64>("milliseconds");
+    QTest::addRow("0 and 1") << qint64(0);
+    QTest::addRow("1000 and 1001") << qint64(1000);
+    QTest::addRow("a day and a millisecond") << qint64(86'400'000);
+}
+
+void TestRandom::neighbouringMillisecondsDiffer()
+{
+    QFETCH(qint64, milliseconds);
+
+    FakeClock clock;
+    clock.milliTicks = milliseconds;
+    ClockSeededRandom random(clock);
+    random.Randomize();
+    const std::vector<float> before = draws(random, 5);
+    clock.milliTicks += 1;
+    random.Randomize();
+    const std::vector<float> after = draws(random, 5);
+    int same = 0;
+    for (std::size_t i = 0; i < before.size(); ++i)
+        same += before[i] == after[i];
+    QCOMPARE(same, 0);
+}
+
+void TestRandom::sequenceIsRoughlyUniform_data()
+{
+    QTest::addColumn<qint64>("milliseconds");
+    QTest::addRow("42") << qint64(42);
+    QTest::addRow("1000") << qint64(1000);
+    QTest::addRow("a day") << qint64(86'400'000);
+}
+
+void TestRandom::sequenceIsRoughlyUniform()
+{
+    QFETCH(qint64, milliseconds);
+
+    FakeClock clock;
+    clock.milliTicks = milliseconds;
+    ClockSeededRandom random(clock);
+    random.Randomize();
+    const std::vector<float> values = draws(random, 20000);
+    const double statistic = chiSquare(values);
+    QVERIFY2(statistic < 40, qPrintable(QString::number(statistic)));
+    double sum = 0;
+    for (float v : values)
+        sum += v;
+    const double mean = sum / static_cast<double>(values.size());
+    QVERIFY2(qAbs(mean - 0.5) < 0.01, qPrintable(QString::number(mean)));
+}
+
+void TestRandom::firstValuesAfterReseedsAreRoughlyUniform()
+{
+    // The beads reseed before every pick, so the first value after each
+    // millisecond's seed is what the palette sees.
+    FakeClock clock;
+    ClockSeededRandom random(clock);
+    std::vector<float> firsts;
+    for (std::int64_t ms = 0; ms < 20000; ++ms) {
+        clock.milliTicks = 1'000'000 + ms;
+        random.Randomize();
+        firsts.push_back(random.Rnd());
+    }
+    const double statistic = chiSquare(firsts);
+    QVERIFY2(statistic < 40, qPrintable(QString::number(statistic)));
+}
+
+QTEST_APPLESS_MAIN(TestRandom)
+#include "tst_random.moc"

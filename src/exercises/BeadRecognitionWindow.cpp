@@ -23,27 +23,8 @@ const QColor Black(0, 0, 0);
 const QColor Blue(0, 0, 255);
 const QColor Red(255, 0, 0);
 
-void setTextColour(QLabel& label, const QColor& colour)
-{
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label.setPalette(palette);
-}
-
-// The largest number asked for a digits setting; the all-nines number of
-// the setting is never asked, and an unknown setting asks five digits.
-double upperBound(double digits)
-{
-    if (digits == 1)
-        return 8;
-    if (digits == 2)
-        return 98;
-    if (digits == 3)
-        return 998;
-    if (digits == 4)
-        return 9998;
-    return 99998;
-}
+// An unknown digits setting asks numbers of up to five digits.
+constexpr double LargestFiveDigitQuestion = 99998;
 
 // The seconds field (0 to 59) of the time from one wall-clock reading to
 // another, read as a date-time difference reads it: a time of day carries no
@@ -85,7 +66,7 @@ void BeadRecognitionWindow::createLabels(QWidget& canvas)
     labShow->setFont(Fonts::Tahoma(15.75));
     labScore = CreateLabel(canvas, "labScore", QStringLiteral(" √"), m_layout.labScore);
     labScore->setFont(Fonts::Tahoma(36));
-    setTextColour(*labScore, Red);
+    SetTextColour(*labScore, Red);
     labScore->hide();
     CreateLabel(canvas, "Label2", QStringLiteral("出题数目："), m_layout.Label2);
     CreateLabel(canvas, "Label3", QStringLiteral("每道题时间："), m_layout.Label3);
@@ -148,15 +129,9 @@ void BeadRecognitionWindow::NextNum()
 {
     if (!IsLoaded())
         return;
-    const double upper = upperBound(ReadNumber(txtDig->text()));
+    const double largest = LargestQuestion(ReadNumber(txtDig->text()), LargestFiveDigitQuestion);
     m_QuestionCount += 1;
-    RandomSource& random = ProgramWide::Random();
-    random.Randomize();
-    double n = 0;
-    do {
-        n = std::floor(static_cast<double>(random.Rnd()) * upper) + 1;
-    } while (n == m_CurrentNum);
-    m_CurrentNum = n;
+    m_CurrentNum = DrawQuestion(largest);
     Abacus().Draw(m_CurrentNum);
     FillNumButtons(m_CurrentNum);
     EnableNumButtons(true);
@@ -183,10 +158,10 @@ void BeadRecognitionWindow::cmdNum_Click(int Index)
         labScore->setText(QStringLiteral("√"));
         if (m_RightCount < std::numeric_limits<std::int16_t>::max())
             ++m_RightCount;
-        setTextColour(*labShow, Blue);
+        SetTextColour(*labShow, Blue);
     } else {
         labScore->setText(QStringLiteral("X"));
-        setTextColour(*labShow, Red);
+        SetTextColour(*labShow, Red);
     }
     EnableNumButtons(false);
     labScore->show();
@@ -195,7 +170,7 @@ void BeadRecognitionWindow::cmdNum_Click(int Index)
         return;
     }
     labShow->setText(questionCaption());
-    setTextColour(*labShow, Black);
+    SetTextColour(*labShow, Black);
     NextNum();
 }
 
@@ -215,7 +190,7 @@ void BeadRecognitionWindow::finishRun()
     Timer1->setInterval(1);
     Timer1->stop();
     labShow->setText(QStringLiteral("完成"));
-    setTextColour(*labShow, Black);
+    SetTextColour(*labShow, Black);
     EnableNumButtons(false);
     Abacus().Cls();
 }

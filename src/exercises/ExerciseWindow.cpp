@@ -22,6 +22,37 @@ QString ExerciseWindow::RunSummary(double n, double r)
         + QStringLiteral("道 ") + lineBreak + QStringLiteral("得分:") + NumberText(score);
 }
 
+double ExerciseWindow::LargestQuestion(double digits, double otherwise)
+{
+    if (digits == 1)
+        return 8;
+    if (digits == 2)
+        return 98;
+    if (digits == 3)
+        return 998;
+    if (digits == 4)
+        return 9998;
+    return otherwise;
+}
+
+void ExerciseWindow::SetTextColour(QWidget& widget, const QColor& colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget.setPalette(palette);
+}
+
+double ExerciseWindow::DrawQuestion(double largest)
+{
+    RandomSource& random = ProgramWide::Random();
+    random.Randomize();
+    double n = 0;
+    do {
+        n = std::floor(static_cast<double>(random.Rnd()) * largest) + 1;
+    } while (n == m_CurrentNum);
+    return n;
+}
+
 void ExerciseWindow::LoadAbacus(std::int16_t rods, double startValue)
 {
     ProgramWide::ColorfulBeads = false;

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 class PictureBox;
+class QColor;
 class QLabel;
 class QLineEdit;
 class QTimer;
@@ -28,6 +29,10 @@ public:
 
     // The summary shown when a run of n questions with r right answers is over.
     static QString RunSummary(double n, double r);
+    // The largest number asked for a digits setting: never the all-nines
+    // number of the setting; any other setting asks up to `otherwise`.
+    static double LargestQuestion(double digits, double otherwise);
+    static void SetTextColour(QWidget& widget, const QColor& colour);
 
 protected:
     // Clears the random bead colouring, binds the abacus to `pic` with the
@@ -42,6 +47,8 @@ protected:
     void EnableNumButtons(bool enabled);
     void FillNumButtons(double answer);
     void ShowRunSummary(double n, double r);
+    // A fresh number from 1 to `largest`, never the one asked before.
+    double DrawQuestion(double largest);
 
     // Builders for the designed controls, each named as in the design.
     PictureBox* CreatePic(QWidget& parent, const QRect& place);

@@ -140,10 +140,11 @@ void frmTrain02::cmdStart_Click()
 
 void frmTrain02::Timer1_Timer()
 {
-    const double range = digitRange();
+    // An unknown digits setting asks numbers of up to four digits here.
+    const double largest = LargestQuestion(reading(txtDig), 9998);
     Timer1->setInterval(questionInterval());
     m_QuestionCount += 1;
-    m_CurrentNum = drawRunNumber(range);
+    m_CurrentNum = DrawQuestion(largest);
     Abacus().Draw(m_CurrentNum, -1);
     FillNumButtons(m_CurrentNum);
     EnableNumButtons(true);
@@ -152,18 +153,6 @@ void frmTrain02::Timer1_Timer()
         return;
     }
     endRun();
-}
-
-double frmTrain02::digitRange() const
-{
-    const double digits = reading(txtDig);
-    if (digits == 1)
-        return 8;
-    if (digits == 2)
-        return 98;
-    if (digits == 3)
-        return 998;
-    return 9998;
 }
 
 int frmTrain02::questionInterval()
@@ -175,17 +164,6 @@ int frmTrain02::questionInterval()
         txtTime->setText(QStringLiteral("3"));
     }
     return interval;
-}
-
-double frmTrain02::drawRunNumber(double range)
-{
-    RandomSource& random = ProgramWide::Random();
-    random.Randomize();
-    double n = 0;
-    do {
-        n = std::floor(static_cast<double>(random.Rnd()) * range) + 1;
-    } while (n == m_CurrentNum);
-    return n;
 }
 
 void frmTrain02::endRun()
@@ -208,9 +186,7 @@ void frmTrain02::endRun()
 void frmTrain02::showStatus(const QString& caption)
 {
     labShow->setText(caption);
-    QPalette palette = labShow->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    labShow->setPalette(palette);
+    SetTextColour(*labShow, Qt::black);
 }
 
 double frmTrain02::reading(const QLineEdit* box) const { return ReadNumber(box->text()); }

@@ -64,9 +64,7 @@ private:
     // says so, hides the mark and answers false.
     bool questionFits();
     void markAnswer();
-    double digitRange() const;
     int questionInterval();
-    double drawRunNumber(double range);
     void endRun();
     void showStatus(const QString& caption);
     double reading(const QLineEdit* box) const;

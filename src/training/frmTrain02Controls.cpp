@@ -39,13 +39,6 @@ const LabelDesign SettingLabels[] = {
     {"Label3", "每道题时间：", 10440, 9600, 1710, 345},
 };
 
-void setTextColour(QWidget& widget, const QColor& colour)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget.setPalette(palette);
-}
-
 // The designed label sizes fit Tahoma's metrics; other faces may need more room.
 void fitText(QLabel& label) { label.resize(label.size().expandedTo(label.sizeHint())); }
 
@@ -90,7 +83,7 @@ void frmTrain02::createPicture(QWidget& canvas)
     fraShowNum->hide();
     labAddNum = CreateLabel(*fraShowNum, "labAddNum", QString(), TwipsRect(120, 300, 3360, 900));
     labAddNum->setFont(Fonts::Tahoma(MarkPointSize));
-    setTextColour(*labAddNum, QColor(192, 0, 0));
+    SetTextColour(*labAddNum, QColor(192, 0, 0));
 }
 
 void frmTrain02::createSettingControls(QWidget& canvas)
@@ -134,7 +127,7 @@ void frmTrain02::createQuestionControls(QWidget& canvas)
     cmdOk2 = CreateButton(canvas, "cmdOk2", QStringLiteral("完成"), TwipsRect(15000, 7440, 1350, 585));
     labScore = CreateLabel(canvas, "labScore", QStringLiteral(" √"), TwipsRect(15060, 2160, 750, 870));
     labScore->setFont(Fonts::Tahoma(MarkPointSize));
-    setTextColour(*labScore, QColor(255, 0, 0));
+    SetTextColour(*labScore, QColor(255, 0, 0));
     labScore->hide();
 }
 

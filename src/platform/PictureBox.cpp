@@ -1,7 +1,12 @@
 #include "platform/PictureBox.h"
 
+#include "platform/AliasedLine.h"
+
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -19,8 +24,6 @@ PictureBox::PictureBox(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     rebuildImage();
 }
-
-PictureBox::~PictureBox() { finishPainting(); }
 
 void PictureBox::setScale(double left, double top, double right, double bottom)
 {
@@ -40,7 +43,6 @@ void PictureBox::setBackColor(std::int32_t colour)
 
 void PictureBox::clear()
 {
-    finishPainting();
     m_image.fill(m_background);
     m_sinceClear.clear();
     scheduleRepaint();
@@ -62,34 +64,17 @@ void PictureBox::drawRectangle(float x1, float y1, float x2, float y2, std::int3
 
 void PictureBox::paintStroke(const Stroke& stroke)
 {
-    QPainter& p = painter();
-    // Cosmetic: the width stays in screen pixels under the non-uniform scale.
-    QPen pen(fromColourValue(stroke.colour), stroke.width * m_image.devicePixelRatio());
-    pen.setCosmetic(true);
-    if (p.pen() != pen)
-        p.setPen(pen);
-    if (stroke.rectangle)
-        p.drawRect(QRectF(stroke.points.p1(), stroke.points.p2()).normalized());
-    else
-        p.drawLine(stroke.points);
-    scheduleRepaint();
-}
-
-QPainter& PictureBox::painter()
-{
-    // One painter stays open across the thousands of lines of a redraw.
-    if (!m_painter.isActive()) {
-        m_painter.begin(&m_image);
-        m_painter.setTransform(m_transform);
-        m_painter.setBrush(Qt::NoBrush);
+    const int width = std::max(1, qRound(stroke.width * m_image.devicePixelRatio()));
+    const QRgb colour = fromColourValue(stroke.colour).rgb();
+    if (stroke.rectangle) {
+        const QRectF r = m_toPixels.mapRect(QRectF(stroke.points.p1(), stroke.points.p2()));
+        const QPointF corners[] = {r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft(), r.topLeft()};
+        for (int side = 0; side < 4; ++side)
+            AliasedLine::Draw(m_image, QLineF(corners[side], corners[side + 1]), width, colour);
+    } else {
+        AliasedLine::Draw(m_image, m_toPixels.map(stroke.points), width, colour);
     }
-    return m_painter;
-}
-
-void PictureBox::finishPainting()
-{
-    if (m_painter.isActive())
-        m_painter.end();
+    scheduleRepaint();
 }
 
 void PictureBox::scheduleRepaint()
@@ -100,11 +85,7 @@ void PictureBox::scheduleRepaint()
     }
 }
 
-QImage PictureBox::picture()
-{
-    finishPainting();
-    return m_image;
-}
+QImage PictureBox::picture() { return m_image; }
 
 QPointF PictureBox::toUser(QPointF widgetPosition) const { return m_transform.inverted().map(widgetPosition); }
 
@@ -112,7 +93,6 @@ QPointF PictureBox::toWidget(QPointF userPosition) const { return m_transform.ma
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
-    finishPainting();
     m_repaintScheduled = false;
     QPainter onScreen(this);
     onScreen.drawImage(event->rect(), m_image, event->rect());
@@ -126,7 +106,6 @@ void PictureBox::resizeEvent(QResizeEvent* event)
 
 void PictureBox::rebuildImage()
 {
-    finishPainting();
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
     m_image = QImage(pixels, QImage::Format_RGB32);
@@ -140,10 +119,11 @@ void PictureBox::rebuildImage()
 
 void PictureBox::updateTransform()
 {
-    finishPainting();
     const double sx = width() / (m_right - m_left);
     const double sy = height() / (m_bottom - m_top);
     m_transform = QTransform(sx, 0, 0, sy, -m_left * sx, -m_top * sy);
+    const qreal ratio = m_image.devicePixelRatio();
+    m_toPixels = m_transform * QTransform::fromScale(ratio, ratio);
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event)

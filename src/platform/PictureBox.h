@@ -3,7 +3,6 @@
 #include "abacus/DrawingSurface.h"
 
 #include <QImage>
-#include <QPainter>
 #include <QTransform>
 #include <QWidget>
 
@@ -18,7 +17,6 @@ class PictureBox : public QWidget, public DrawingSurface {
 
 public:
     explicit PictureBox(QWidget* parent = nullptr);
-    ~PictureBox() override;
 
     void setScale(double left, double top, double right, double bottom) override;
     void setBackColor(std::int32_t colour) override;
@@ -53,14 +51,13 @@ private:
 
     void rebuildImage();
     void updateTransform();
-    QPainter& painter();
-    void finishPainting();
     void paintStroke(const Stroke& stroke);
     void scheduleRepaint();
 
     QImage m_image;
-    QPainter m_painter;
     QTransform m_transform;
+    // User units to image pixels: m_transform at the image's pixel density.
+    QTransform m_toPixels;
     double m_left = 0;
     double m_top = 0;
     double m_right = 1;

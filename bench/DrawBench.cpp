@@ -1,0 +1,154 @@
+#include "DrawBench.h"
+
+#include "Measure.h"
+#include "NullSurface.h"
+#include "ReportTable.h"
+
+#include "abacus/ProgramWide.h"
+#include "abacus/cAbacus.h"
+#include "platform/ClockSeededRandom.h"
+#include "platform/PictureBox.h"
+#include "platform/Platform.h"
+
+#include <QCoreApplication>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int WarmUpDraws = 30;
+constexpr int MeasuredDraws = 300;
+constexpr int TwipsPerPixel = 15;
+
+struct Board {
+    const char* where;
+    std::int16_t rods;
+    int widthTwips;
+    int heightTwips;
+    double limitMs;  // 0: no target
+};
+
+const Board Boards[] = {
+    {"main window pic2", 5, 7095, 3855, 0},
+    {"frmTrain01 pic", 5, 14235, 8250, 0},
+    {"frmShow9 pic", 10, 16755, 8970, 1.0},
+    {"frmShow9-sized pic", 21, 16755, 8970, 2.5},
+};
+
+// A different number at every draw, so beads do move between frames.
+double numberFor(int draw) { return static_cast<double>((draw * 7919) % 100000); }
+
+// Wall time of each step, and the processor time this thread spent in it:
+// the second shows what other programs on a busy machine added to the first.
+struct Timings {
+    std::vector<double> wall;
+    std::vector<double> cpu;
+};
+
+Timings timeEach(int count, const std::function<void(int)>& step)
+{
+    for (int i = 0; i < WarmUpDraws; ++i)
+        step(i);
+    Timings timings;
+    for (int i = 0; i < count; ++i) {
+        const double wallStart = Measure::WallMilliseconds();
+        const double cpuStart = Measure::ThreadCpuMilliseconds();
+        step(i);
+        timings.cpu.push_back(Measure::ThreadCpuMilliseconds() - cpuStart);
+        timings.wall.push_back(Measure::WallMilliseconds() - wallStart);
+    }
+    return timings;
+}
+
+std::string spreadText(const Timings& timings)
+{
+    const Measure::Spread wall = Measure::Summarise(timings.wall);
+    return ReportTable::Fixed(wall.median, 3) + " / " + ReportTable::Fixed(wall.p95, 3) + " / "
+        + ReportTable::Fixed(Measure::Summarise(timings.cpu).median, 3);
+}
+
+void addRow(ReportTable& table, const std::string& what, const Timings& timings, double limitMs)
+{
+    if (limitMs > 0)
+        table.Row(what, spreadText(timings), "<= " + ReportTable::Fixed(limitMs, 1) + " ms",
+                  ReportTable::AtMost(Measure::Summarise(timings.wall).median, limitMs));
+    else
+        table.Row(what, spreadText(timings));
+}
+
+std::string boardSize(const Board& board)
+{
+    return std::to_string(board.rods) + " rods, " + std::to_string(board.widthTwips / TwipsPerPixel) + "x"
+        + std::to_string(board.heightTwips / TwipsPerPixel);
+}
+
+std::string boardName(const Board& board) { return boardSize(board) + " (" + board.where + ")"; }
+
+void showAt(PictureBox& pic, const Board& board)
+{
+    pic.resize(board.widthTwips / TwipsPerPixel, board.heightTwips / TwipsPerPixel);
+    pic.show();
+    QCoreApplication::processEvents();
+}
+
+void measureBoard(ReportTable& table, const Board& board)
+{
+    PictureBox pic;
+    showAt(pic, board);
+    cAbacus abacus;
+    abacus.Init(&pic, board.rods);
+
+    const auto drawOnly = timeEach(MeasuredDraws, [&](int i) { abacus.Draw(numberFor(i)); });
+    addRow(table, boardName(board) + ": Draw", drawOnly, board.limitMs);
+    const auto withRepaint = timeEach(MeasuredDraws, [&](int i) {
+        abacus.Draw(numberFor(i));
+        QCoreApplication::processEvents();
+    });
+    addRow(table, "  same, Draw + processEvents (repaint)", withRepaint, 0);
+}
+
+void measureModelAlone(ReportTable& table)
+{
+    NullSurface surface;
+    cAbacus abacus;
+    abacus.Init(&surface, 10);
+    const auto samples = timeEach(MeasuredDraws, [&](int i) { abacus.Draw(numberFor(i)); });
+    addRow(table, "10 rods, model alone (surface draws nothing)", samples, 0);
+}
+
+void measureColourfulBeads(ReportTable& table)
+{
+    static ClockSeededRandom random(Platform::ProgramClock());
+    ProgramWide::SetRandom(random);
+    ProgramWide::ColorfulBeads = true;
+    const Board& board = Boards[0];
+    PictureBox pic;
+    showAt(pic, board);
+    cAbacus abacus;
+    abacus.Init(&pic, board.rods);
+    const auto samples = timeEach(MeasuredDraws, [&](int i) {
+        abacus.Draw(numberFor(i));
+        QCoreApplication::processEvents();
+    });
+    ProgramWide::ColorfulBeads = false;
+    addRow(table, boardSize(board) + ", ColorfulBeads: Draw + repaint", samples, 0);
+}
+
+}  // namespace
+
+namespace DrawBench {
+
+void Run(ReportTable& table)
+{
+    table.Section("1. Full cAbacus::Draw on a shown PictureBox, " + std::to_string(MeasuredDraws) + " draws after "
+                  + std::to_string(WarmUpDraws) + " warm-up");
+    table.Note("figure: median wall ms / p95 wall ms / median processor ms of this thread");
+    for (const Board& board : Boards)
+        measureBoard(table, board);
+    measureColourfulBeads(table);
+    measureModelAlone(table);
+}
+
+}  // namespace DrawBench

@@ -1,0 +1,32 @@
+#include "AnimationBench.h"
+#include "DrawBench.h"
+#include "Measure.h"
+#include "ReportTable.h"
+#include "StartupBench.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    // The start-up window is dropped half way; the remaining figures still need an event loop.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    ReportTable table;
+    const QString platform = QGuiApplication::platformName();
+    table.Headline("abacus-bench on the \"" + platform.toStdString() + "\" platform");
+    if (platform == QLatin1String("offscreen"))
+        table.Headline("note: the offscreen platform has no real compositor or display server: repaint and "
+                       "processor figures cover this process only, not the cost of putting pixels on a screen");
+    table.Headline("load average at start: " + Measure::LoadAverage()
+                   + " (other programs on this machine stretch the wall times, not the processor times)");
+    // First, so that the memory figure is the program's own and not the benchmarks'.
+    StartupBench::Run(table);
+    DrawBench::Run(table);
+    AnimationBench::RodChange(table);
+    AnimationBench::ProcessorLoad(table);
+    table.Headline("load average at the end: " + Measure::LoadAverage());
+    table.Print();
+    return 0;
+}

@@ -25,11 +25,4 @@ void SetMessages(MessageBoxes& messages) { g_messages = &messages; }
 WebBrowser& Browser() { return *g_browser; }
 void SetBrowser(WebBrowser& browser) { g_browser = &browser; }
 
-void ResetToDefaults()
-{
-    g_clock = &g_systemClock;
-    g_messages = &g_qtMessageBoxes;
-    g_browser = &g_desktopBrowser;
-}
-
 }  // namespace Platform

@@ -21,7 +21,4 @@ void SetMessages(MessageBoxes& messages);
 WebBrowser& Browser();
 void SetBrowser(WebBrowser& browser);
 
-// The system clock, real message boxes and the desktop's browser again.
-void ResetToDefaults();
-
 }  // namespace Platform

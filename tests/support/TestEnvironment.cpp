@@ -5,6 +5,9 @@
 #include "platform/Platform.h"
 
 TestEnvironment::TestEnvironment()
+    : m_before{ProgramWide::RestColor,     ProgramWide::CountColor,     ProgramWide::ColorfulBeads,
+               &ProgramWide::Random(),     &ProgramWide::Wait(),        &Platform::ProgramClock(),
+               &Platform::Messages(),      &Platform::Browser()}
 {
     ProgramWide::RestColor = Colours::Rest;
     ProgramWide::CountColor = Colours::Count;
@@ -18,6 +21,12 @@ TestEnvironment::TestEnvironment()
 
 TestEnvironment::~TestEnvironment()
 {
-    ProgramWide::ResetToDefaults();
-    Platform::ResetToDefaults();
+    ProgramWide::RestColor = m_before.restColor;
+    ProgramWide::CountColor = m_before.countColor;
+    ProgramWide::ColorfulBeads = m_before.colorfulBeads;
+    ProgramWide::SetRandom(*m_before.random);
+    ProgramWide::SetWaiter(*m_before.waiter);
+    Platform::SetClock(*m_before.clock);
+    Platform::SetMessages(*m_before.messages);
+    Platform::SetBrowser(*m_before.browser);
 }

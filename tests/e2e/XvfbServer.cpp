@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr int StartLimitMs = 15000;
-constexpr int StopLimitMs = 5000;
+constexpr int ServerStartLimitMs = 15000;
+constexpr int ServerStopLimitMs = 5000;
 
 }  // namespace
 
@@ -22,7 +22,7 @@ XvfbServer::XvfbServer(const QSize& screen)
     m_process.start(QStringLiteral("Xvfb"),
         {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"), geometry,
             QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-dpi"), QStringLiteral("96")});
-    if (m_process.waitForStarted(StartLimitMs))
+    if (m_process.waitForStarted(ServerStartLimitMs))
         readDisplayNumber();
     if (m_display.isEmpty())
         m_problem = QStringLiteral("Xvfb did not start: %1 %2")
@@ -34,16 +34,16 @@ XvfbServer::~XvfbServer()
     if (m_process.state() == QProcess::NotRunning)
         return;
     m_process.terminate();
-    if (!m_process.waitForFinished(StopLimitMs)) {
+    if (!m_process.waitForFinished(ServerStopLimitMs)) {
         m_process.kill();
-        m_process.waitForFinished(StopLimitMs);
+        m_process.waitForFinished(ServerStopLimitMs);
     }
 }
 
 void XvfbServer::readDisplayNumber()
 {
     QByteArray output;
-    const QDeadlineTimer deadline(StartLimitMs);
+    const QDeadlineTimer deadline(ServerStartLimitMs);
     while (!output.contains('\n') && !deadline.hasExpired() && m_process.state() == QProcess::Running) {
         m_process.waitForReadyRead(100);
         output += m_process.readAllStandardOutput();

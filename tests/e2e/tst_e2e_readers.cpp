@@ -11,7 +11,7 @@
 #include "platform/PictureBox.h"
 
 #include <QPainter>
-#include <QtTest>
+#include <QTest>
 
 // The end-to-end test believes what these readers tell it about the screen,
 // so they are checked here against pictures drawn by the program's own

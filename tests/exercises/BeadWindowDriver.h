@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTimerEvent>
-#include <QtTest>
+#include <QTest>
 
 // A bead-recognition window opened in a workspace of its own with the fakes
 // installed, worked as a child would: widgets are found by their design

@@ -5,7 +5,7 @@
 #include "exercises/NumberText.h"
 
 #include <QMdiArea>
-#include <QtTest>
+#include <QTest>
 
 #include <array>
 #include <memory>

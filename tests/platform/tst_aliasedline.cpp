@@ -1,6 +1,6 @@
 #include "platform/AliasedLine.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <limits>
 

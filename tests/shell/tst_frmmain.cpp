@@ -10,7 +10,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 class FrmMainTest : public QObject {
     Q_OBJECT

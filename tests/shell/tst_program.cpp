@@ -6,7 +6,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 // Starts the real program in this process and ends it the ways a user can.
 // Ending is final for a process, so the program ends exactly once here.

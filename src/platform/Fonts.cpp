@@ -1,6 +1,7 @@
 #include "platform/Fonts.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QStringList>
 
 #include <algorithm>
@@ -47,5 +48,7 @@ void InstallDefault(QApplication& application)
     QFont font = withFamilies({}, std::max(application.font().pointSizeF(), MinimumPointSize));
     application.setFont(font);
 }
+
+void FitText(QLabel& label) { label.resize(label.size().expandedTo(label.sizeHint())); }
 
 }  // namespace Fonts

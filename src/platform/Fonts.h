@@ -3,6 +3,7 @@
 #include <QFont>
 
 class QApplication;
+class QLabel;
 
 // Fonts of the designed windows, with the nearest installed faces. Every
 // list names a Simplified Chinese face explicitly: with Noto CJK alone Qt
@@ -14,4 +15,7 @@ QFont Song(double pointSize);
 QFont Tahoma(double pointSize);
 // The application's default for menus, message boxes and undesigned text.
 void InstallDefault(QApplication& application);
+// The designed label sizes fit SimSun's and Tahoma's metrics; another face
+// may need more room. Grows the label to fit its text, keeping its top left.
+void FitText(QLabel& label);
 }  // namespace Fonts

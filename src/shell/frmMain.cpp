@@ -112,9 +112,8 @@ void frmMain::createLabels()
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, design.colour);
         label->setPalette(palette);
-        // The designed sizes fit SimSun's metrics; other faces may need more room.
-        const QRect designed = TwipsRect(design.left, design.top, design.width, design.height);
-        label->setGeometry(QRect(designed.topLeft(), designed.size().expandedTo(label->sizeHint())));
+        label->setGeometry(TwipsRect(design.left, design.top, design.width, design.height));
+        Fonts::FitText(*label);
     }
 }
 

@@ -39,9 +39,6 @@ const LabelDesign SettingLabels[] = {
     {"Label3", "每道题时间：", 10440, 9600, 1710, 345},
 };
 
-// The designed label sizes fit Tahoma's metrics; other faces may need more room.
-void fitText(QLabel& label) { label.resize(label.size().expandedTo(label.sizeHint())); }
-
 }  // namespace
 
 QSize frmTrain02::DesignedClientSize() const
@@ -91,7 +88,7 @@ void frmTrain02::createSettingControls(QWidget& canvas)
     for (const LabelDesign& design : SettingLabels) {
         QLabel* label = CreateLabel(canvas, design.name, QString::fromUtf8(design.caption),
                                     TwipsRect(design.left, design.top, design.width, design.height));
-        fitText(*label);
+        Fonts::FitText(*label);
     }
     comStyle = createList(canvas, "comStyle", TwipsRect(1860, 9540, 1995, 465));
     comDig = createList(canvas, "comDig", TwipsRect(4980, 9540, 2595, 465));
@@ -112,7 +109,7 @@ QComboBox* frmTrain02::createList(QWidget& canvas, const char* name, const QRect
 
 void frmTrain02::createQuestionControls(QWidget& canvas)
 {
-    fitText(*CreateLabel(canvas, "label6", QStringLiteral("列式加减:"), TwipsRect(14760, 3360, 1245, 345)));
+    Fonts::FitText(*CreateLabel(canvas, "label6", QStringLiteral("列式加减:"), TwipsRect(14760, 3360, 1245, 345)));
     txtChange[0] = CreateTextBox(canvas, "txtChange0", QString(), TwipsRect(15000, 4200, 1275, 495));
     txtChange[1] = CreateTextBox(canvas, "txtChange1", QString(), TwipsRect(15000, 5160, 1275, 495));
 
@@ -133,7 +130,7 @@ void frmTrain02::createQuestionControls(QWidget& canvas)
 
 void frmTrain02::createRunControls(QWidget& canvas)
 {
-    fitText(*CreateLabel(canvas, "Label4", QStringLiteral("位数："), TwipsRect(29520, 7515, 855, 345)));
+    Fonts::FitText(*CreateLabel(canvas, "Label4", QStringLiteral("位数："), TwipsRect(29520, 7515, 855, 345)));
     txtDig = CreateTextBox(canvas, "txtDig", QStringLiteral("1"), TwipsRect(30720, 7455, 615, 465));
     cmdStart = CreateButton(canvas, "cmdStart", QStringLiteral("开始"), TwipsRect(31920, 7440, 990, 480));
     cmdExit = CreateButton(canvas, "cmdExit", QStringLiteral("关闭"), TwipsRect(33720, 7440, 990, 480));

@@ -5,7 +5,7 @@
 #include "platform/Fonts.h"
 #include "platform/PictureBox.h"
 #include "platform/Platform.h"
-#include "shell/modsub.h"
+#include "platform/SharedRoutines.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "abacus/cAbacus.h"
-#include "shell/ChildWindow.h"
+#include "platform/ChildWindow.h"
+#include "platform/Twips.h"
 
 #include <QPointer>
 #include <QPushButton>

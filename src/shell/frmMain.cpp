@@ -7,7 +7,8 @@
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
 #include "platform/PictureBox.h"
-#include "shell/ChildWindow.h"
+#include "platform/ChildWindow.h"
+#include "platform/Twips.h"
 #include "shell/modsub.h"
 #include "training/frmTrain02.h"
 

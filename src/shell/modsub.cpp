@@ -30,14 +30,6 @@ std::unique_ptr<frmMain> Main()
     return mainWindow;
 }
 
-bool Delay(int milliseconds) { return ProgramWide::Wait().Delay(milliseconds); }
-
-void OpenWebPage(const QString& address) { Platform::Browser().Open(address); }
-
-void EndProgram() { EventLoopWaiter::EndProgram(); }
-
-bool ProgramEnding() { return EventLoopWaiter::ProgramEnding(); }
-
 bool DisplayAvailable()
 {
     return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")

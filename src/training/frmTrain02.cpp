@@ -5,7 +5,7 @@
 #include "exercises/NumberText.h"
 #include "platform/PictureBox.h"
 #include "platform/Platform.h"
-#include "shell/modsub.h"
+#include "platform/SharedRoutines.h"
 #include "training/ColumnQuestion.h"
 
 #include <QComboBox>

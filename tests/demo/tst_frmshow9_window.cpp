@@ -1,6 +1,7 @@
 #include "Show9Harness.h"
 
-#include "shell/ChildWindow.h"
+#include "platform/ChildWindow.h"
+#include "platform/Twips.h"
 
 #include <QApplication>
 #include <QImage>

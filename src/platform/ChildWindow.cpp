@@ -1,15 +1,10 @@
-#include "shell/ChildWindow.h"
+#include "platform/ChildWindow.h"
 
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRect>
 #include <QScrollArea>
-
-QRect TwipsRect(int left, int top, int width, int height)
-{
-    return QRect(Twips(left), Twips(top), Twips(width), Twips(height));
-}
 
 void ChildWindow::Show(QMdiArea& workspace)
 {

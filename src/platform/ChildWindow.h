@@ -46,7 +46,3 @@ private:
     QPointer<QWidget> m_canvas;
     unsigned m_loadGeneration = 0;
 };
-
-// Twips of the designed layouts to pixels at 96 dpi.
-constexpr int Twips(int twips) { return (twips + 7) / 15; }
-QRect TwipsRect(int left, int top, int width, int height);

@@ -55,6 +55,7 @@ frmMain::frmMain()
 {
     createControls();
     createMenus();
+    resizeToDesign();
     MDIForm_Load();
 }
 
@@ -99,9 +100,14 @@ void frmMain::createControls()
     timShow->setObjectName(QStringLiteral("timShow"));
     timShow->setInterval(ShowIntervalMs);
     connect(timShow, &QTimer::timeout, this, &frmMain::timShow_Timer);
+}
 
-    const int menuHeight = menuBar()->sizeHint().height();
-    resize(Twips(17340), Twips(11190) + menuHeight);
+QSize frmMain::DesignedClientSize() { return {Twips(17340), Twips(11190)}; }
+
+// The menu bar takes its height from its menus, so this waits until they exist.
+void frmMain::resizeToDesign()
+{
+    resize(DesignedClientSize() + QSize(0, menuBar()->sizeHint().height()));
 }
 
 void frmMain::createLabels()

@@ -32,6 +32,8 @@ public:
     // Brings the start-up picture and its number show back.
     void ShowAgain();
 
+    // The workspace below the menu bar, as designed.
+    static QSize DesignedClientSize();
     static QString HelpText();
     static QString AboutText();
 
@@ -56,6 +58,7 @@ private:
     void createControls();
     void createLabels();
     void createMenus();
+    void resizeToDesign();
     void MDIForm_Load();
     void MDIForm_Resize();
     void pic_Click();

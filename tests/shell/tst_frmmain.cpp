@@ -35,6 +35,7 @@ private slots:
     void windowCommandHidesStartupPicture();
     void showAgainBringsStartupPictureBack();
     void startupPictureCoversWorkspace();
+    void workspaceHasDesignedSize();
 
 private:
     QAction* action(const char* name) const { return m_window->findChild<QAction*>(QString::fromUtf8(name)); }
@@ -246,6 +247,12 @@ void FrmMainTest::startupPictureCoversWorkspace()
     QTRY_COMPARE(startupPicture()->width(), m_window->Workspace().width());
     QCOMPARE(startupPicture()->pos(), QPoint(0, 0));
     QVERIFY(startupPicture()->height() >= m_window->Workspace().height());
+}
+
+void FrmMainTest::workspaceHasDesignedSize()
+{
+    QCOMPARE(frmMain::DesignedClientSize(), QSize(1156, 746));
+    QCOMPARE(m_window->Workspace().size(), frmMain::DesignedClientSize());
 }
 
 QTEST_MAIN(FrmMainTest)

@@ -19,7 +19,11 @@ ClockSeededRandom::ClockSeededRandom(const Clock& clock)
 {
 }
 
-void ClockSeededRandom::Randomize() { m_state = static_cast<std::uint64_t>(m_clock.MilliTicks()); }
+void ClockSeededRandom::Randomize()
+{
+    std::uint64_t mixed = m_state ^ static_cast<std::uint64_t>(m_clock.MilliTicks());
+    m_state = nextState(mixed);
+}
 
 float ClockSeededRandom::Rnd()
 {

@@ -3,6 +3,7 @@
 #include "abacus/ProgramWide.h"
 #include "exercises/ExerciseWindow.h"
 #include "exercises/NumberText.h"
+#include "platform/ClockSeededRandom.h"
 
 #include <QMdiArea>
 #include <QTest>
@@ -16,6 +17,7 @@ namespace {
 // with the shared routines made reachable.
 class ProbeWindow : public ExerciseWindow {
 public:
+    using ExerciseWindow::DrawQuestion;
     using ExerciseWindow::EnableNumButtons;
     using ExerciseWindow::FillNumButtons;
     using ExerciseWindow::ShowRunSummary;
@@ -25,6 +27,7 @@ public:
         return {cmdNum[0]->text(), cmdNum[1]->text(), cmdNum[2]->text()};
     }
     bool enabled(int index) const { return cmdNum[index]->isEnabled(); }
+    void ask(double number) { m_CurrentNum = number; }
 
 protected:
     QString Caption() const override { return QStringLiteral("probe"); }
@@ -52,6 +55,7 @@ private slots:
     void fillNumButtons_data();
     void fillNumButtons();
     void fillNumButtonsOverManyDraws();
+    void answerPositionIsIndependentOfTheNumber();
     void runSummary_data();
     void runSummary();
     void summaryBoxIsInformation();
@@ -163,6 +167,30 @@ void ExerciseWindowTest::fillNumButtonsOverManyDraws()
             QVERIFY(upperDistance[position][distance] > 200);
     }
     QCOMPARE(m_env->random.reseeds, Draws);
+}
+
+void ExerciseWindowTest::answerPositionIsIndependentOfTheNumber()
+{
+    // A question and its buttons reseed within the same millisecond; the
+    // button of the answer must still tell nothing about the number.
+    ClockSeededRandom random(m_env->clock);
+    ProgramWide::SetRandom(random);
+    constexpr int Questions = 30000;
+    std::array<std::array<int, 3>, 9> positions{};  // by number 1 to 8
+    for (int i = 0; i < Questions; ++i) {
+        m_env->clock.milliTicks = i;
+        const double number = m_window->DrawQuestion(8);
+        m_window->ask(number);
+        m_window->FillNumButtons(number);
+        ++positions[static_cast<std::size_t>(number)][m_window->captions().indexOf(NumberText(number))];
+    }
+    for (int number = 1; number <= 8; ++number) {
+        const auto& at = positions[number];
+        const double total = at[0] + at[1] + at[2];
+        for (int position = 0; position < 3; ++position)
+            QVERIFY2(qAbs(at[position] / total - 1.0 / 3) <= 0.03,
+                     qPrintable(QStringLiteral("%1 on button %2: %3 of %4").arg(number).arg(position).arg(at[position]).arg(total)));
+    }
 }
 
 void ExerciseWindowTest::runSummary_data()

@@ -63,6 +63,12 @@ void cAbacus::Detach()
     ++m_boardGeneration;
 }
 
+void cAbacus::DetachFrom(const DrawingSurface* surface)
+{
+    if (m_Surface.target() == surface)
+        Detach();
+}
+
 void cAbacus::DrawKuang()
 {
     m_Surface.clear();

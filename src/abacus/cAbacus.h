@@ -12,6 +12,11 @@ class cAbacus {
 public:
     static constexpr std::int16_t MaxCols = 21;
 
+    cAbacus() = default;
+    // Its rods point back at it and at its surface: a copy would draw through the original.
+    cAbacus(const cAbacus&) = delete;
+    cAbacus& operator=(const cAbacus&) = delete;
+
     void Init(DrawingSurface* pic2, std::int16_t iCols = 5);
 
     // Animated changes; false when cut short (see cColumn).
@@ -43,6 +48,9 @@ public:
     // The window's widgets are going away: draw nothing more and end any
     // animation of this abacus at its next frame.
     void Detach();
+    // As Detach, but only while the abacus still draws on `surface`: a window
+    // opened again before its old widgets are deleted keeps its new picture.
+    void DetachFrom(const DrawingSurface* surface);
     // Changes whenever the rods are rebuilt or the surface is put away.
     unsigned BoardGeneration() const { return m_boardGeneration; }
     const cColumn& Column(int index) const { return m_Columns.at(index); }

@@ -121,7 +121,8 @@ PictureBox* ExerciseWindow::CreatePic(QWidget& parent, const QRect& place)
     pic->setGeometry(place);
     connect(pic, &PictureBox::mouseReleased, this, &ExerciseWindow::pic_MouseUp);
     // However the widgets go, the abacus must not keep drawing on them.
-    connect(pic, &QObject::destroyed, this, [this] { m_abacus.Detach(); });
+    const DrawingSurface* surface = pic;
+    connect(pic, &QObject::destroyed, this, [this, surface] { m_abacus.DetachFrom(surface); });
     return pic;
 }
 

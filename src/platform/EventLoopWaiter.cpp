@@ -11,6 +11,10 @@ bool g_programEnding = false;
 
 bool EventLoopWaiter::Delay(int milliseconds)
 {
+    // Once the program is ending no event routine may run any more, not even
+    // the one pass of pending events every wait otherwise makes.
+    if (g_programEnding)
+        return false;
     QElapsedTimer elapsed;
     elapsed.start();
     QCoreApplication::processEvents();

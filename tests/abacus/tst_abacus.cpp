@@ -10,7 +10,12 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <type_traits>
 #include <vector>
+
+// Rods point back at their abacus and its surface: copies would draw through the original.
+static_assert(!std::is_copy_constructible_v<cAbacus> && !std::is_copy_assignable_v<cAbacus>);
+static_assert(!std::is_move_constructible_v<cAbacus> && !std::is_move_assignable_v<cAbacus>);
 
 using Kind = RecordingSurface::Kind;
 using Call = RecordingSurface::Call;

@@ -4,6 +4,7 @@
 #include "exercises/ExerciseWindow.h"
 #include "exercises/NumberText.h"
 #include "platform/ClockSeededRandom.h"
+#include "platform/PictureBox.h"
 
 #include <QMdiArea>
 #include <QTest>
@@ -50,6 +51,7 @@ private slots:
     void cleanup();
 
     void loadSetsUpAbacus();
+    void reopenedBeforeOldWidgetsGoStillDraws();
     void numButtonsStartDisabled();
     void enableNumButtons();
     void fillNumButtons_data();
@@ -88,6 +90,19 @@ void ExerciseWindowTest::loadSetsUpAbacus()
     QCOMPARE(m_window->Abacus().Cols(), 3);
     QCOMPARE(m_window->Abacus().Value(), 42.0);
     QVERIFY(m_window->Canvas()->findChild<QPushButton*>(QStringLiteral("cmdNum2")));
+}
+
+void ExerciseWindowTest::reopenedBeforeOldWidgetsGoStillDraws()
+{
+    m_area->show();
+    m_window->Unload();
+    m_window->Show(*m_area);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    auto* pic = m_window->Canvas()->findChild<PictureBox*>(QStringLiteral("pic"));
+    pic->clear();
+    QImage blank = pic->picture();
+    m_window->Abacus().Draw(7);
+    QVERIFY(pic->picture() != blank);
 }
 
 void ExerciseWindowTest::numButtonsStartDisabled()

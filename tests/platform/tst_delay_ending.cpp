@@ -46,6 +46,8 @@ void TestDelayEnding::endingInsideNestedWaitsEndsThemAll()
 void TestDelayEnding::laterWaitsEndAtOnce()
 {
     EventLoopWaiter::EndProgram();
+    bool routineRan = false;
+    QMetaObject::invokeMethod(this, [&] { routineRan = true; }, Qt::QueuedConnection);
     EventLoopWaiter waiter;
     QElapsedTimer elapsed;
     elapsed.start();
@@ -54,6 +56,7 @@ void TestDelayEnding::laterWaitsEndAtOnce()
     QVERIFY(!waiter.Delay(LongWait));
     QVERIFY(elapsed.elapsed() < Prompt);
     QVERIFY(EventLoopWaiter::ProgramEnding());
+    QVERIFY(!routineRan);
 }
 
 QTEST_GUILESS_MAIN(TestDelayEnding)

@@ -118,6 +118,7 @@ void BeadRecognitionWindow::Form_Unload()
 
 void BeadRecognitionWindow::cmdStart_Click()
 {
+    StartRun();
     Timer1->start();
     m_QuestionCount = 0;
     m_RightCount = 0;
@@ -180,13 +181,14 @@ void BeadRecognitionWindow::finishRun()
     // run out behind it.
     Timer1->stop();
     const unsigned generation = LoadGeneration();
-    ShowRunSummary(m_QuestionCount, m_RightCount);
-    // Closed (and perhaps opened again) while the box was up: that run is gone.
+    if (!ShowRunSummary(m_QuestionCount, m_RightCount))
+        return;
+    m_QuestionCount = 0;
+    m_RightCount = 0;
+    // Closed (and perhaps opened again) while the box was up: that run's widgets are gone.
     if (LoadGeneration() != generation)
         return;
     labScore->hide();
-    m_QuestionCount = 0;
-    m_RightCount = 0;
     Timer1->setInterval(1);
     Timer1->stop();
     labShow->setText(QStringLiteral("完成"));

@@ -5,6 +5,7 @@
 #include "platform/Fonts.h"
 #include "platform/PictureBox.h"
 #include "platform/Platform.h"
+#include "platform/SharedRoutines.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -112,7 +113,12 @@ void ExerciseWindow::FillNumButtons(double answer)
     }
 }
 
-void ExerciseWindow::ShowRunSummary(double n, double r) { Platform::Messages().Information(RunSummary(n, r)); }
+bool ExerciseWindow::ShowRunSummary(double n, double r)
+{
+    const unsigned run = m_runGeneration;
+    Platform::Messages().Information(RunSummary(n, r));
+    return run == m_runGeneration && !modsub::ProgramEnding();
+}
 
 PictureBox* ExerciseWindow::CreatePic(QWidget& parent, const QRect& place)
 {

@@ -47,7 +47,13 @@ protected:
     void pic_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float X, float Y);
     void EnableNumButtons(bool enabled);
     void FillNumButtons(double answer);
-    void ShowRunSummary(double n, double r);
+    // A run of questions begins: an older run that is still waiting for its
+    // summary box to return must then leave the window to this one.
+    void StartRun() { ++m_runGeneration; }
+    // Shows the summary of a run and waits until it is closed. The box runs
+    // an event loop, and anything may happen meanwhile: false when a new run
+    // started or the program is ending, and the caller must then stop.
+    [[nodiscard]] bool ShowRunSummary(double n, double r);
     // A fresh number from 1 to `largest`, never the one asked before.
     double DrawQuestion(double largest);
 
@@ -73,4 +79,5 @@ protected:
 
 private:
     cAbacus m_abacus;
+    unsigned m_runGeneration = 0;
 };

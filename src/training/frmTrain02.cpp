@@ -134,6 +134,7 @@ void frmTrain02::cmkQuit_Click()
 
 void frmTrain02::cmdStart_Click()
 {
+    StartRun();
     Timer1->start();
     m_QuestionCount = 0;
 }
@@ -171,7 +172,8 @@ void frmTrain02::endRun()
     // The number just shown lies beyond the run. No tick may come while the summary is open.
     Timer1->stop();
     const unsigned generation = LoadGeneration();
-    ShowRunSummary(m_QuestionCount - 1, m_RightCount);
+    if (!ShowRunSummary(m_QuestionCount - 1, m_RightCount))
+        return;
     m_QuestionCount = 0;
     m_RightCount = 0;
     if (!stillStanding(generation))

@@ -233,7 +233,7 @@ void ExerciseWindowTest::runSummary()
 
 void ExerciseWindowTest::summaryBoxIsInformation()
 {
-    m_window->ShowRunSummary(4, 3);
+    QVERIFY(m_window->ShowRunSummary(4, 3));
     QCOMPARE(m_env->messages.boxes.size(), 1);
     QVERIFY(m_env->messages.boxes[0].information);
     QCOMPARE(m_env->messages.boxes[0].text, ExerciseWindow::RunSummary(4, 3));

@@ -62,6 +62,7 @@ private slots:
     void closedDuringSummary();
     void closedAndReopenedDuringSummary();
     void closedDuringQuestion();
+    void newRunDuringSummaryIsKept();
     void rightCountSaturates();
 
 private:
@@ -556,6 +557,25 @@ void FrmTrain01Test::closedDuringQuestion()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     d().window.NextNum();
     QCOMPARE(d().window.CurrentNum(), asked);
+}
+
+void FrmTrain01Test::newRunDuringSummaryIsKept()
+{
+    // The box closed, but its event loop returns only after something nested in it;
+    // meanwhile the child starts the next run.
+    d().env.messages.whileOpen = [&](const RecordingMessages::Box&) {
+        d().env.messages.whileOpen = nullptr;
+        d().start();
+    };
+    d().type("txtNum", "1");
+    d().start();
+    d().answer(true);
+    QCOMPARE(d().env.messages.boxes.size(), 1);
+    QCOMPARE(d().window.QuestionCount(), 1.0);
+    QVERIFY(d().timer()->isActive());
+    QVERIFY(d().answerButtonsEnabled(true));
+    QCOMPARE(d().window.Abacus().Value(), d().window.CurrentNum());
+    QVERIFY(d().label("labShow")->text() != QStringLiteral("完成"));
 }
 
 void FrmTrain01Test::rightCountSaturates()

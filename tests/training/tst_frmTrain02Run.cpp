@@ -30,6 +30,7 @@ private slots:
     void loweredQuestionCountEndsRunAtNextTick();
     void runWithNoQuestionScoresZero();
     void closedWhileSummaryOpen();
+    void newRunDuringSummaryIsKept();
     void startDuringRunRestartsCount();
 };
 
@@ -208,6 +209,24 @@ void tst_frmTrain02Run::closedWhileSummaryOpen()
     // The run is over, but the closed window's board is left as it was, not cleared.
     QCOMPARE(f.window.QuestionCount(), 0.0);
     QCOMPARE(f.shown(), f.window.CurrentNum());
+}
+
+void tst_frmTrain02Run::newRunDuringSummaryIsKept()
+{
+    Train02Fixture f;
+    f.setText("txtNum", QStringLiteral("1"));
+    f.click("cmdStart");
+    f.tick();
+    f.env.messages.whileOpen = [&f](const RecordingMessages::Box&) {
+        f.env.messages.whileOpen = nullptr;
+        f.click("cmdStart");
+        f.tick();
+    };
+    f.tick();
+    QCOMPARE(f.window.QuestionCount(), 1.0);
+    QVERIFY(f.find<QTimer>("Timer1")->isActive());
+    QCOMPARE(f.shown(), f.window.CurrentNum());
+    QCOMPARE(f.text("labShow"), QStringLiteral("第1题"));
 }
 
 void tst_frmTrain02Run::startDuringRunRestartsCount()

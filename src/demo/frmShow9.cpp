@@ -1,6 +1,5 @@
 #include "demo/frmShow9.h"
 
-#include "abacus/NumberRange.h"
 #include "exercises/NumberText.h"
 #include "platform/Fonts.h"
 #include "platform/PictureBox.h"
@@ -27,11 +26,6 @@ constexpr int BuildPauseMs = 1000;
 const QString DemoCaption = QStringLiteral("演示9遍9");
 const QString PauseCaption = QStringLiteral("暂停");
 const QString PauseMessage = QStringLiteral("这一遍加好以后就暂停");
-const QString OutOfRangeMessage = QStringLiteral("请输入0到2147483647之间的整数。");
-
-// The abacus computes with signed 32-bit numbers, and it cannot show a
-// negative one; fractions are rounded by the addition itself.
-bool Buildable(double number) { return FitsInt32(number) && RoundToInt32(number) >= 0; }
 
 }  // namespace
 
@@ -39,6 +33,8 @@ frmShow9::frmShow9(std::function<void()> endProgram)
     : m_endProgram(std::move(endProgram))
 {
 }
+
+QString frmShow9::OutOfRangeText() { return QStringLiteral("请输入-2147483647到2147483647之间的数。"); }
 
 QString frmShow9::Caption() const { return QStringLiteral("9遍9计算"); }
 
@@ -164,8 +160,10 @@ void frmShow9::cmdOk_Click()
 {
     Timer1->stop();
     const double number = ReadNumber(txtNewNum->text());
-    if (!Buildable(number)) {
-        Platform::Messages().Information(OutOfRangeMessage);
+    // Negative numbers and fractions go to the addition as they are: how they
+    // come out is the abacus's business. Only what it cannot compute with is refused.
+    if (!cAbacus::InRange(number)) {
+        Platform::Messages().Information(OutOfRangeText());
         return;
     }
     const unsigned generation = LoadGeneration();

@@ -25,6 +25,9 @@ public:
     // window is closed: a window reopened after running acts as if held.
     bool DemoRunning() const { return m_DemoRunning; }
 
+    // Shown instead of building a number the abacus cannot compute with.
+    static QString OutOfRangeText();
+
 protected:
     QString Caption() const override;
     QSize DesignedClientSize() const override;

@@ -269,6 +269,10 @@ void TestFrmShow9Drill::generateBuilds_data()
     QTest::addRow("leading part") << QStringLiteral("42abc") << 42.0;
     QTest::addRow("half to even") << QStringLiteral("12.5") << 12.0;
     QTest::addRow("small negative rounds to 0") << QStringLiteral("-0.4") << 0.0;
+    // Taken from 0, a borrow runs out of the leftmost rod and is lost.
+    QTest::addRow("negative") << QStringLiteral("-23") << 9999999977.0;
+    QTest::addRow("rounds down to -1") << QStringLiteral("-0.6") << 9999999999.0;
+    QTest::addRow("smallest") << QStringLiteral("-2147483647") << 7852516353.0;
 }
 
 void TestFrmShow9Drill::generateBuilds()
@@ -288,9 +292,9 @@ void TestFrmShow9Drill::outOfRangeRefused_data()
     QTest::addColumn<QString>("text");
     QTest::addRow("one too large") << QStringLiteral("2147483648");
     QTest::addRow("rounds up past the range") << QStringLiteral("2147483647.5");
-    QTest::addRow("negative") << QStringLiteral("-1");
-    QTest::addRow("rounds down to -1") << QStringLiteral("-0.6");
+    QTest::addRow("one too small") << QStringLiteral("-2147483648");
     QTest::addRow("huge") << QStringLiteral("1e20");
+    QTest::addRow("hugely negative") << QStringLiteral("-1e20");
     QTest::addRow("beyond doubles") << QStringLiteral("1e400");
 }
 
@@ -307,7 +311,8 @@ void TestFrmShow9Drill::outOfRangeRefused()
     QVERIFY(h.env.waiter.waits.empty());
     QCOMPARE(h.env.messages.boxes.size(), 1);
     QVERIFY(h.env.messages.boxes.first().information);
-    QVERIFY(h.env.messages.boxes.first().text.contains(QStringLiteral("0到2147483647")));
+    QCOMPARE(h.env.messages.boxes.first().text, frmShow9::OutOfRangeText());
+    QVERIFY(frmShow9::OutOfRangeText().contains(QStringLiteral("-2147483647到2147483647")));
     QCOMPARE(stateOf(h), DrillState::Held);
     QCOMPARE(h.caption(), PauseCaption);
 }

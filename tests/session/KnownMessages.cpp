@@ -1,5 +1,6 @@
 #include "KnownMessages.h"
 
+#include "demo/frmShow9.h"
 #include "exercises/ExerciseWindow.h"
 #include "shell/frmMain.h"
 #include "training/frmTrain02.h"
@@ -9,9 +10,6 @@
 #include <cmath>
 
 namespace {
-
-// The demonstration's own text for a number it cannot build; the window keeps it to itself.
-const QString DemoOutOfRange = QStringLiteral("请输入0到2147483647之间的整数。");
 
 QString summaryProblem(const QString& text)
 {
@@ -55,7 +53,7 @@ QString Problem(const RecordingMessages::Box& box)
         || text == QStringLiteral("这一遍加好以后就暂停"))
         return iconProblem(box, false);
     if (text == frmMain::HelpText() || text == frmMain::AboutText() || text == frmTrain02::TooLargeText()
-        || text == DemoOutOfRange)
+        || text == frmShow9::OutOfRangeText())
         return iconProblem(box, true);
     if (text.startsWith(QStringLiteral("恭喜完成本轮游戏"))) {
         const QString shape = summaryProblem(text);

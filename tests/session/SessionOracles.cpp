@@ -2,7 +2,6 @@
 
 #include "ActionLog.h"
 #include "TestEnvironment.h"
-#include "abacus/NumberRange.h"
 #include "abacus/cAbacus.h"
 #include "exercises/ExerciseWindow.h"
 #include "exercises/NumberText.h"
@@ -95,10 +94,11 @@ SessionOracles::Check SessionOracles::build(const SessionWindows::Window& window
     const qsizetype before = boxes();
     return [=, this] {
         expect(!timerRuns(window), window, QStringLiteral("生成数字 left the drill running"));
-        const bool buildable = FitsInt32(number) && RoundToInt32(number) >= 0;
+        const bool buildable = cAbacus::InRange(number);
         expect(boxes() == before + (buildable ? 0 : 1), window,
                QStringLiteral("生成数字 with %1: wrong number of messages").arg(NumberText(number)));
-        if (buildable && whole(number))
+        // A negative number comes out as the rods' complement.
+        if (buildable && whole(number) && number >= 0)
             expect(window.window->Abacus().Value() == number, window,
                    QStringLiteral("生成数字 with %1 built %2")
                        .arg(NumberText(number), NumberText(window.window->Abacus().Value())));

@@ -51,6 +51,8 @@ void frmShow9::CreateControls(QWidget& canvas)
     Timer1 = CreateTimer("Timer1", PassTimerMs);
     connect(Timer1, &QTimer::timeout, this, &frmShow9::Timer1_Timer);
     makeDefaultButton(canvas);
+    // Tab visits the controls from left to right, in the order they were made.
+    txtNewNum->setFocus();
 }
 
 void frmShow9::createAbacusRow(QWidget& canvas)
@@ -58,7 +60,9 @@ void frmShow9::createAbacusRow(QWidget& canvas)
     CreatePic(canvas, TwipsRect(240, 120, 16755, 8970));
     // The beads of the drill do not answer the mouse: neither moves nor
     // clicks on the abacus reach it, so a click cannot redraw a pass's frame.
+    // Nor do they answer the keyboard, so the abacus is no Tab stop.
     IgnorePointer();
+    pic->setFocusPolicy(Qt::NoFocus);
 
     CreateLabel(canvas, "Label5", QStringLiteral("数值："), TwipsRect(360, 9555, 945, 345));
     txtNewNum = CreateTextBox(canvas, "txtNewNum", QStringLiteral("12345"), TwipsRect(2640, 9480, 1155, 495));

@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <limits>
 
 namespace {
@@ -51,21 +50,18 @@ void BeadRecognitionWindow::CreateControls(QWidget& canvas)
     canvas.setFont(Fonts::Tahoma(14.25));
     CreatePic(canvas, TwipsRect(120, 120, 14235, 8250));
     pic->setFont(Fonts::Tahoma(8.25));
-    pic->setFocusPolicy(Qt::StrongFocus);
     createLabels(canvas);
     createEntries(canvas);
     createButtons(canvas);
     Timer1 = CreateTimer("Timer1", 202);
-    setTabOrder();
+    SetTabOrder({pic, cmdStart, cmdExit, txtNum, txtTime, txtDig, cmdclear, cmdNum[2], cmdNum[1], cmdNum[0]});
     connectSignals();
 }
 
 void BeadRecognitionWindow::createLabels(QWidget& canvas)
 {
-    labShow = CreateLabel(canvas, "labShow", QStringLiteral("计算结果："), m_layout.labShow);
-    labShow->setFont(Fonts::Tahoma(15.75));
-    labScore = CreateLabel(canvas, "labScore", QStringLiteral(" √"), m_layout.labScore);
-    labScore->setFont(Fonts::Tahoma(36));
+    labShow = CreateLabel(canvas, "labShow", QStringLiteral("计算结果："), m_layout.labShow, 15.75);
+    labScore = CreateLabel(canvas, "labScore", QStringLiteral(" √"), m_layout.labScore, 36);
     SetTextColour(*labScore, Red);
     labScore->hide();
     CreateLabel(canvas, "Label2", QStringLiteral("出题数目："), m_layout.Label2);
@@ -89,14 +85,6 @@ void BeadRecognitionWindow::createButtons(QWidget& canvas)
     cmdclear = CreateButton(canvas, "cmdclear", QStringLiteral("清屏"), TwipsRect(14760, 9240, 1050, 585));
     cmdStart = CreateButton(canvas, "cmdStart", QStringLiteral("开始"), TwipsRect(11760, 9300, 990, 480));
     cmdExit = CreateButton(canvas, "cmdExit", QStringLiteral("关闭"), TwipsRect(13320, 9300, 990, 480));
-}
-
-void BeadRecognitionWindow::setTabOrder()
-{
-    QWidget* const order[] = {pic,    cmdStart, cmdExit,   txtNum,    txtTime,
-                              txtDig, cmdclear, cmdNum[2], cmdNum[1], cmdNum[0]};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void BeadRecognitionWindow::connectSignals()

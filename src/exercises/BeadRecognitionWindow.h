@@ -33,7 +33,6 @@ private:
     void createLabels(QWidget& canvas);
     void createEntries(QWidget& canvas);
     void createButtons(QWidget& canvas);
-    void setTabOrder();
     void connectSignals();
 
     void cmdStart_Click();

@@ -125,6 +125,7 @@ PictureBox* ExerciseWindow::CreatePic(QWidget& parent, const QRect& place)
     pic = new PictureBox(&parent);
     pic->setObjectName(QStringLiteral("pic"));
     pic->setGeometry(place);
+    pic->setFocusPolicy(Qt::StrongFocus);
     connect(pic, &PictureBox::mouseReleased, this, &ExerciseWindow::pic_MouseUp);
     // However the widgets go, the abacus must not keep drawing on them.
     const DrawingSurface* surface = pic;
@@ -161,11 +162,15 @@ QPushButton* ExerciseWindow::CreateButton(QWidget& parent, const char* name, con
     return button;
 }
 
-QLabel* ExerciseWindow::CreateLabel(QWidget& parent, const char* name, const QString& caption, const QRect& place)
+QLabel* ExerciseWindow::CreateLabel(QWidget& parent, const char* name, const QString& caption, const QRect& place,
+                                    double pointSize)
 {
     auto* label = new QLabel(caption, &parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(place);
+    if (pointSize > 0)
+        label->setFont(Fonts::Tahoma(pointSize));
+    Fonts::FitText(*label);
     return label;
 }
 

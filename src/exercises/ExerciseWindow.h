@@ -61,7 +61,10 @@ protected:
     PictureBox* CreatePic(QWidget& parent, const QRect& place);
     void CreateNumButtons(QWidget& parent, const std::array<QRect, 3>& places, double pointSize);
     QPushButton* CreateButton(QWidget& parent, const char* name, const QString& caption, const QRect& place);
-    QLabel* CreateLabel(QWidget& parent, const char* name, const QString& caption, const QRect& place);
+    // The label takes the window's font unless given a size of its own, and
+    // grows to fit its caption in the installed face.
+    QLabel* CreateLabel(QWidget& parent, const char* name, const QString& caption, const QRect& place,
+                        double pointSize = 0);
     QLineEdit* CreateTextBox(QWidget& parent, const char* name, const QString& text, const QRect& place);
     // A window timer, stopped, that goes with the window's widgets.
     QTimer* CreateTimer(const char* name, int intervalMs);

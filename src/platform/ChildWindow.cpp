@@ -26,6 +26,8 @@ void ChildWindow::load(QMdiArea& workspace)
     // Controls placed beyond the window stay reachable: the content scrolls.
     auto* scroller = new QScrollArea;
     scroller->setFrameShape(QFrame::NoFrame);
+    // The scroller is no control of the design: it takes neither the focus nor a Tab stop.
+    scroller->setFocusPolicy(Qt::NoFocus);
     auto* canvas = new QWidget;
     canvas->setFixedSize(DesignedClientSize());
     scroller->setWidget(canvas);
@@ -38,6 +40,19 @@ void ChildWindow::load(QMdiArea& workspace)
     m_frame->installEventFilter(this);
     ++m_loadGeneration;
     Form_Load();
+}
+
+void ChildWindow::SetTabOrder(std::initializer_list<QWidget*> order)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* control : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+    // The window is not shown yet: the control takes the focus when it first is.
+    if (order.size() > 0)
+        (*order.begin())->setFocus();
 }
 
 bool ChildWindow::eventFilter(QObject* watched, QEvent* event)

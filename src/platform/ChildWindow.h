@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+#include <initializer_list>
+
 class QMdiArea;
 class QWidget;
 
@@ -37,6 +39,9 @@ protected:
     virtual void Form_Unload() = 0;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Chains the controls in this Tab order; the first has the focus when the window opens.
+    static void SetTabOrder(std::initializer_list<QWidget*> order);
 
 private:
     void load(QMdiArea& workspace);

@@ -48,7 +48,6 @@ private:
     void createRunControls(QWidget& canvas);
     void createHiddenControls(QWidget& canvas);
     QComboBox* createList(QWidget& canvas, const char* name, const QRect& place);
-    void orderTabs();
     void connectSignals();
 
     void cmdQ_Click();

@@ -13,7 +13,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <iterator>
 
 namespace {
 
@@ -55,7 +54,9 @@ void frmTrain02::CreateControls(QWidget& canvas)
     createRunControls(canvas);
     createHiddenControls(canvas);
     Timer1 = CreateTimer("Timer1", 1);
-    orderTabs();
+    // The abacus first: it is where the child works the sum.
+    SetTabOrder({pic, comStyle, comDig, txtNum, txtTime, cmdQ, cmkQuit, txtChange[0], txtChange[1], txtN4, cmdOk2,
+                 txtDig, cmdStart, cmdExit});
     connectSignals();
 }
 
@@ -78,17 +79,15 @@ void frmTrain02::createPicture(QWidget& canvas)
     fraShowNum->setObjectName(QStringLiteral("fraShowNum"));
     fraShowNum->setGeometry(TwipsRect(240, 240, 3600, 1320));
     fraShowNum->hide();
-    labAddNum = CreateLabel(*fraShowNum, "labAddNum", QString(), TwipsRect(120, 300, 3360, 900));
-    labAddNum->setFont(Fonts::Tahoma(MarkPointSize));
+    labAddNum = CreateLabel(*fraShowNum, "labAddNum", QString(), TwipsRect(120, 300, 3360, 900), MarkPointSize);
     SetTextColour(*labAddNum, QColor(192, 0, 0));
 }
 
 void frmTrain02::createSettingControls(QWidget& canvas)
 {
     for (const LabelDesign& design : SettingLabels) {
-        QLabel* label = CreateLabel(canvas, design.name, QString::fromUtf8(design.caption),
-                                    TwipsRect(design.left, design.top, design.width, design.height));
-        Fonts::FitText(*label);
+        CreateLabel(canvas, design.name, QString::fromUtf8(design.caption),
+                    TwipsRect(design.left, design.top, design.width, design.height));
     }
     comStyle = createList(canvas, "comStyle", TwipsRect(1860, 9540, 1995, 465));
     comDig = createList(canvas, "comDig", TwipsRect(4980, 9540, 2595, 465));
@@ -109,7 +108,7 @@ QComboBox* frmTrain02::createList(QWidget& canvas, const char* name, const QRect
 
 void frmTrain02::createQuestionControls(QWidget& canvas)
 {
-    Fonts::FitText(*CreateLabel(canvas, "label6", QStringLiteral("列式加减:"), TwipsRect(14760, 3360, 1245, 345)));
+    CreateLabel(canvas, "label6", QStringLiteral("列式加减:"), TwipsRect(14760, 3360, 1245, 345));
     txtChange[0] = CreateTextBox(canvas, "txtChange0", QString(), TwipsRect(15000, 4200, 1275, 495));
     txtChange[1] = CreateTextBox(canvas, "txtChange1", QString(), TwipsRect(15000, 5160, 1275, 495));
 
@@ -122,15 +121,14 @@ void frmTrain02::createQuestionControls(QWidget& canvas)
 
     txtN4 = CreateTextBox(canvas, "txtN4", QString(), TwipsRect(15000, 6480, 1335, 495));
     cmdOk2 = CreateButton(canvas, "cmdOk2", QStringLiteral("完成"), TwipsRect(15000, 7440, 1350, 585));
-    labScore = CreateLabel(canvas, "labScore", QStringLiteral(" √"), TwipsRect(15060, 2160, 750, 870));
-    labScore->setFont(Fonts::Tahoma(MarkPointSize));
+    labScore = CreateLabel(canvas, "labScore", QStringLiteral(" √"), TwipsRect(15060, 2160, 750, 870), MarkPointSize);
     SetTextColour(*labScore, QColor(255, 0, 0));
     labScore->hide();
 }
 
 void frmTrain02::createRunControls(QWidget& canvas)
 {
-    Fonts::FitText(*CreateLabel(canvas, "Label4", QStringLiteral("位数："), TwipsRect(29520, 7515, 855, 345)));
+    CreateLabel(canvas, "Label4", QStringLiteral("位数："), TwipsRect(29520, 7515, 855, 345));
     txtDig = CreateTextBox(canvas, "txtDig", QStringLiteral("1"), TwipsRect(30720, 7455, 615, 465));
     cmdStart = CreateButton(canvas, "cmdStart", QStringLiteral("开始"), TwipsRect(31920, 7440, 990, 480));
     cmdExit = CreateButton(canvas, "cmdExit", QStringLiteral("关闭"), TwipsRect(33720, 7440, 990, 480));
@@ -138,17 +136,9 @@ void frmTrain02::createRunControls(QWidget& canvas)
 
 void frmTrain02::createHiddenControls(QWidget& canvas)
 {
-    labShow = CreateLabel(canvas, "labShow", QStringLiteral("计算结果："), TwipsRect(18120, 900, 1575, 375));
-    labShow->setFont(Fonts::Tahoma(StatusPointSize));
+    labShow = CreateLabel(canvas, "labShow", QStringLiteral("计算结果："), TwipsRect(18120, 900, 1575, 375),
+                          StatusPointSize);
     labShow->hide();
-}
-
-void frmTrain02::orderTabs()
-{
-    QWidget* const order[] = {comStyle,     comDig, txtNum, txtTime, cmdQ,     cmkQuit, txtChange[0],
-                              txtChange[1], txtN4,  cmdOk2, txtDig,  cmdStart, cmdExit};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void frmTrain02::connectSignals()

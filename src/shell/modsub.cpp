@@ -30,10 +30,4 @@ std::unique_ptr<frmMain> Main()
     return mainWindow;
 }
 
-bool DisplayAvailable()
-{
-    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
-        || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-}
-
 }  // namespace modsub

@@ -13,8 +13,4 @@ namespace modsub {
 // generator and event-loop wait, and shows the main window.
 std::unique_ptr<frmMain> Main();
 
-// Whether a display is there to open windows on; the program explains and
-// stops when there is none rather than letting the toolkit abort.
-bool DisplayAvailable();
-
 }  // namespace modsub

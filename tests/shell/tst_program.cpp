@@ -2,9 +2,15 @@
 #include "shell/frmMain.h"
 #include "shell/modsub.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
+#include <QPushButton>
 #include <QTimer>
 #include <QTest>
 
@@ -15,6 +21,7 @@ class ProgramTest : public QObject {
 
 private slots:
     void withoutDisplayExplainsAndStops();
+    void startUpPutsQtsWordsInChineseAndShowsTheIcon();
     void startsShowsNumbersAndEndsInsideAnAnimation();
 };
 
@@ -32,6 +39,28 @@ void ProgramTest::withoutDisplayExplainsAndStops()
     const QString explanation = QString::fromUtf8(program.readAllStandardError()).trimmed();
     QVERIFY(!explanation.isEmpty());
     QVERIFY(!explanation.contains(u'\n'));
+}
+
+void ProgramTest::startUpPutsQtsWordsInChineseAndShowsTheIcon()
+{
+    const std::unique_ptr<frmMain> mainWindow = modsub::Main();
+
+    const QDialogButtonBox buttons(QDialogButtonBox::Ok);
+    QCOMPARE(buttons.button(QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
+    QLineEdit box;
+    QStringList menu;
+    for (const QAction* action : box.createStandardContextMenu()->actions())
+        menu << action->text().section(u'(', 0, 0);
+    // Qt's translation writes undo as 撤消.
+    for (const char* word : {"撤消", "复制", "粘贴"})
+        QVERIFY2(menu.contains(QString::fromUtf8(word)), qPrintable(menu.join(u' ')));
+
+    // The abacus of the desktop entry, drawn at every size a desktop asks.
+    const QIcon icon = mainWindow->windowIcon();
+    const QImage drawing(QStringLiteral(":/icons/lingxi-shufang.svg"));
+    QCOMPARE(icon.pixmap(drawing.size()).toImage().convertToFormat(drawing.format()), drawing);
+    for (const int side : {16, 24, 32, 48, 256})
+        QCOMPARE(icon.pixmap(side).size(), QSize(side, side));
 }
 
 void ProgramTest::startsShowsNumbersAndEndsInsideAnAnimation()

@@ -6,16 +6,15 @@
 
 namespace QtTranslation {
 
-bool InstallChinese(QCoreApplication& application)
+void InstallChinese(QCoreApplication& application)
 {
     // Named outright rather than chosen by the system's locale: the program
     // is Chinese only, also for a parent whose desktop speaks English.
     auto* translator = new QTranslator(&application);
-    if (!translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
         delete translator;
-        return false;
-    }
-    return QCoreApplication::installTranslator(translator);
 }
 
 }  // namespace QtTranslation

@@ -9,7 +9,7 @@ namespace QtTranslation {
 
 // Loads Qt's Chinese translation from where Qt keeps its translations.
 // Without it (the translations are a package of their own) Qt's words stay
-// English and the program runs all the same; the result says which.
-bool InstallChinese(QCoreApplication& application);
+// English and the program runs all the same.
+void InstallChinese(QCoreApplication& application);
 
 }  // namespace QtTranslation

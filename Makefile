@@ -3,7 +3,8 @@
 #              whole suite again under AddressSanitizer and UBSan, then each
 #              fuzz target for 20 seconds
 # make fuzz    runs each fuzz target for FUZZ_SECONDS (default 120)
-# make package builds the Debian package in $(PACKAGE_DIR)
+# make package builds the Debian package in $(PACKAGE_DIR) and checks it with
+#              lintian and appstreamcli
 # make bench   builds and runs the benchmarks
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
@@ -69,10 +70,15 @@ package-deps: deps
 	@./scripts/install-deps.sh package
 
 # A build of its own without the tests: CPack builds everything before it packs.
+# Then the package is checked as a distribution checks it: any error or warning
+# of lintian fails, and so does metainfo that appstreamcli finds invalid (offline:
+# the maker's web pages are not needed to check it).
 package: package-deps
 	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
 	cmake --build $(PACKAGE_DIR) -j$(JOBS)
-	cd $(PACKAGE_DIR) && cpack -G DEB
+	cd $(PACKAGE_DIR) && rm -f *.deb && cpack -G DEB
+	lintian --fail-on error,warning $(PACKAGE_DIR)/*.deb
+	appstreamcli validate --no-net packaging/*.metainfo.xml
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(PACKAGE_DIR)

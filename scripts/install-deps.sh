@@ -3,16 +3,21 @@
 # does nothing when they are all there. Works as root and through sudo.
 #   install-deps.sh           building, running, the tests of the normal build
 #   install-deps.sh fuzz      also clang and libFuzzer, for the fuzz targets
-#   install-deps.sh package   also what CPack needs to build the Debian package
+#   install-deps.sh package   also what CPack needs to build the Debian package,
+#                             and the tools that check it
 set -eu
 
-packages="make cmake g++ qt6-base-dev libxkbcommon-dev libxcb1-dev fonts-noto-cjk fonts-wqy-microhei xvfb xdotool imagemagick"
+# qt6-translations-l10n holds Qt's own words in Chinese; libqt6svg6 draws the
+# program's icon.
+packages="make cmake g++ qt6-base-dev libxkbcommon-dev libxcb1-dev fonts-noto-cjk fonts-wqy-microhei \
+qt6-translations-l10n libqt6svg6 xvfb xdotool imagemagick"
 for group in "$@"; do
     case "$group" in
         # clang-14 only recommends the runtime that holds libFuzzer and the sanitizers.
         fuzz) packages="$packages clang-14 libclang-rt-14-dev" ;;
-        # dpkg-shlibdeps finds the package's library dependencies; CPack runs file.
-        package) packages="$packages dpkg-dev file" ;;
+        # dpkg-shlibdeps finds the package's library dependencies; CPack runs file;
+        # lintian checks the package as Debian would, appstreamcli its metainfo.
+        package) packages="$packages dpkg-dev file lintian appstream" ;;
         *) echo "install-deps.sh: unknown group $group" >&2; exit 2 ;;
     esac
 done

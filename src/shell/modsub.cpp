@@ -6,6 +6,8 @@
 #include "platform/EventLoopWaiter.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
+#include "platform/ProgramIcon.h"
+#include "platform/QtTranslation.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
@@ -22,8 +24,11 @@ std::unique_ptr<frmMain> Main()
     ProgramWide::CountColor = Colours::Count;
     ProgramWide::SetRandom(random);
     ProgramWide::SetWaiter(waiter);
-    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance()))
+    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance())) {
         Fonts::InstallDefault(*application);
+        QtTranslation::InstallChinese(*application);
+        ProgramIcon::Install();
+    }
 
     auto mainWindow = std::make_unique<frmMain>();
     mainWindow->show();

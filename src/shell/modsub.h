@@ -10,7 +10,8 @@ class frmMain;
 namespace modsub {
 
 // Gives the bead colours their start values, installs the real clock-seeded
-// generator and event-loop wait, and shows the main window.
+// generator and event-loop wait, Qt's Chinese words and the program's icon,
+// and shows the main window.
 std::unique_ptr<frmMain> Main();
 
 }  // namespace modsub

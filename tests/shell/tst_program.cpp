@@ -3,9 +3,15 @@
 #include "shell/frmMain.h"
 #include "shell/modsub.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
+#include <QPushButton>
 #include <QTimer>
 #include <QTest>
 
@@ -17,6 +23,7 @@ class ProgramTest : public QObject {
 private slots:
     void withoutDisplayExplainsAndStops_data();
     void withoutDisplayExplainsAndStops();
+    void startUpPutsQtsWordsInChineseAndShowsTheIcon();
     void startsShowsNumbersAndEndsInsideAnAnimation();
 };
 
@@ -48,6 +55,28 @@ void ProgramTest::withoutDisplayExplainsAndStops()
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 1);
     QCOMPARE(QString::fromUtf8(program.readAllStandardError()), DisplayGuard::Explanation() + u'\n');
+}
+
+void ProgramTest::startUpPutsQtsWordsInChineseAndShowsTheIcon()
+{
+    const std::unique_ptr<frmMain> mainWindow = modsub::Main();
+
+    const QDialogButtonBox buttons(QDialogButtonBox::Ok);
+    QCOMPARE(buttons.button(QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
+    QLineEdit box;
+    QStringList menu;
+    for (const QAction* action : box.createStandardContextMenu()->actions())
+        menu << action->text().section(u'(', 0, 0);
+    // Qt's translation writes undo as 撤消.
+    for (const char* word : {"撤消", "复制", "粘贴"})
+        QVERIFY2(menu.contains(QString::fromUtf8(word)), qPrintable(menu.join(u' ')));
+
+    // The abacus of the desktop entry, drawn at every size a desktop asks.
+    const QIcon icon = mainWindow->windowIcon();
+    const QImage drawing(QStringLiteral(":/icons/lingxi-shufang.svg"));
+    QCOMPARE(icon.pixmap(drawing.size()).toImage().convertToFormat(drawing.format()), drawing);
+    for (const int side : {16, 24, 32, 48, 256})
+        QCOMPARE(icon.pixmap(side).size(), QSize(side, side));
 }
 
 void ProgramTest::startsShowsNumbersAndEndsInsideAnAnimation()

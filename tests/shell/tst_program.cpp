@@ -65,7 +65,8 @@ void ProgramTest::startUpPutsQtsWordsInChineseAndShowsTheIcon()
     QCOMPARE(buttons.button(QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
     QLineEdit box;
     QStringList menu;
-    for (const QAction* action : box.createStandardContextMenu()->actions())
+    const std::unique_ptr<QMenu> standardMenu(box.createStandardContextMenu());
+    for (const QAction* action : standardMenu->actions())
         menu << action->text().section(u'(', 0, 0);
     // Qt's translation writes undo as 撤消.
     for (const char* word : {"撤消", "复制", "粘贴"})

@@ -67,6 +67,7 @@ private slots:
     void generateNumber();
     void generateBuilds_data();
     void generateBuilds();
+    void generateAddsToZeroWhateverIsShown();
     void outOfRangeRefused_data();
     void outOfRangeRefused();
     void clearBetweenPasses();
@@ -285,6 +286,18 @@ void TestFrmShow9Drill::generateBuilds()
     QCOMPARE(h.value(), shown);
     QCOMPARE(h.env.waiter.framesOf(1000), 1);
     QVERIFY(h.env.messages.boxes.isEmpty());
+}
+
+void TestFrmShow9Drill::generateAddsToZeroWhateverIsShown()
+{
+    Show9Harness h;
+    // Something puts a 5 on the units rod during the pause, as a pass started by 开始 would.
+    h.env.waiter.duringWait = [&h](int) {
+        if (h.env.waiter.waits.back() == 1000)
+            h.window.Abacus().Draw(5);
+    };
+    h.click("cmdOk");
+    QCOMPARE(h.value(), 12345.0);
 }
 
 void TestFrmShow9Drill::outOfRangeRefused_data()

@@ -129,11 +129,13 @@ void tst_frmTrain02Play::playbackAnimatesRodsInOrder_data()
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("rods");
     QTest::addColumn<double>("result");
+    QTest::addColumn<double>("moved");
 
-    QTest::addRow("47 + 32") << "47" << "32" << "3 4 | 3 4" << 79.0;
-    QTest::addRow("a rod without change takes no time") << "40" << "5" << "3 | 4" << 45.0;
-    QTest::addRow("hand-edited carry 58 + 47") << "58" << "47" << "3 4 | 3 4 3 2" << 105.0;
-    QTest::addRow("subtraction with borrow 52 + -27") << "52" << "-27" << "3 4 | 3 4 3" << 25.0;
+    QTest::addRow("47 + 32") << "47" << "32" << "3 4 | 3 4" << 79.0 << 0.0;
+    QTest::addRow("a rod without change takes no time") << "40" << "5" << "3 | 4" << 45.0 << 0.0;
+    QTest::addRow("hand-edited carry 58 + 47") << "58" << "47" << "3 4 | 3 4 3 2" << 105.0 << 0.0;
+    QTest::addRow("subtraction with borrow 52 + -27") << "52" << "-27" << "3 4 | 3 4 3" << 25.0 << 0.0;
+    QTest::addRow("beads the child moved are cleared first") << "47" << "32" << "3 4 | 3 4" << 79.0 << 306.0;
 }
 
 void tst_frmTrain02Play::playbackAnimatesRodsInOrder()
@@ -142,8 +144,10 @@ void tst_frmTrain02Play::playbackAnimatesRodsInOrder()
     QFETCH(QString, second);
     QFETCH(QString, rods);
     QFETCH(double, result);
+    QFETCH(double, moved);
 
     Train02Fixture f;
+    f.window.Abacus().Draw(moved);
     f.setText("txtChange0", first);
     f.setText("txtChange1", second);
     f.setText("txtN4", QString::number(result));

@@ -1,11 +1,19 @@
+#include "DesignedPlace.h"
 #include "TestEnvironment.h"
 
 #include "abacus/Colours.h"
 #include "abacus/ProgramWide.h"
+#include "demo/frmShow9.h"
+#include "exercises/frmTrain01.h"
+#include "exercises/frmTrain03.h"
 #include "platform/PictureBox.h"
+#include "platform/Twips.h"
 #include "shell/frmMain.h"
+#include "training/frmTrain02.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -36,6 +44,8 @@ private slots:
     void showAgainBringsStartupPictureBack();
     void startupPictureCoversWorkspace();
     void workspaceHasDesignedSize();
+    void startupLabels_data();
+    void startupLabels();
 
 private:
     QAction* action(const char* name) const { return m_window->findChild<QAction*>(QString::fromUtf8(name)); }
@@ -215,16 +225,29 @@ void FrmMainTest::idleShowRange()
 
 void FrmMainTest::windowCommandHidesStartupPicture_data()
 {
+    using Opener = ChildWindow& (*)(frmMain&);
     QTest::addColumn<QString>("item");
-    for (const char* name : {"mnuLearnZhu", "mnuTrance01", "mnuTrance02", "mnuShow01_9Add", "mnuGame01_识珠"})
-        QTest::addRow("%s", name) << QString::fromUtf8(name);
+    QTest::addColumn<Opener>("opens");
+    QTest::addRow("mnuLearnZhu") << "mnuLearnZhu" << Opener([](frmMain& w) -> ChildWindow& { return w.Train01(); });
+    QTest::addRow("mnuTrance01") << "mnuTrance01" << Opener([](frmMain& w) -> ChildWindow& { return w.Train03(); });
+    QTest::addRow("mnuTrance02") << "mnuTrance02" << Opener([](frmMain& w) -> ChildWindow& { return w.Train02(); });
+    QTest::addRow("mnuShow01_9Add") << "mnuShow01_9Add"
+                                    << Opener([](frmMain& w) -> ChildWindow& { return w.Show9(); });
+    QTest::addRow("mnuGame01_识珠") << "mnuGame01_识珠" << Opener([](frmMain& w) -> ChildWindow& { return w.Train03(); });
 }
 
 void FrmMainTest::windowCommandHidesStartupPicture()
 {
+    using Opener = ChildWindow& (*)(frmMain&);
     QFETCH(QString, item);
+    QFETCH(Opener, opens);
     ProgramWide::ColorfulBeads = true;
     m_window->findChild<QAction*>(item)->trigger();
+    ChildWindow& window = opens(*m_window);
+    QVERIFY(window.IsLoaded());
+    QCOMPARE(m_window->Workspace().activeSubWindow(), window.Frame());
+    QVERIFY(window.Frame()->isMaximized());
+    QCOMPARE(m_window->Workspace().subWindowList().size(), 1);
     QVERIFY(!startupPicture()->isVisible());
     QVERIFY(!numberShow()->isActive());
     QVERIFY(m_env->messages.boxes.isEmpty());
@@ -253,6 +276,41 @@ void FrmMainTest::workspaceHasDesignedSize()
 {
     QCOMPARE(frmMain::DesignedClientSize(), QSize(1156, 746));
     QCOMPARE(m_window->Workspace().size(), frmMain::DesignedClientSize());
+}
+
+void FrmMainTest::startupLabels_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("place");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<double>("pointSize");
+    const QColor purple(128, 0, 128), red(255, 0, 0);
+    QTest::addRow("Label1_0") << "Label1_0" << "青禾小筑系列软件" << TwipsRect(4680, 1080, 6480, 720) << purple << 36.0;
+    QTest::addRow("Label2_0") << "Label2_0" << "灵 犀 数 坊" << TwipsRect(2520, 2580, 10080, 1455) << red << 72.0;
+    QTest::addRow("Label2_1") << "Label2_1" << "V1.0" << TwipsRect(12300, 4380, 2040, 960) << red << 48.0;
+    QTest::addRow("Label1_4") << "Label1_4" << QString() << TwipsRect(9000, 5880, 3420, 525) << purple << 26.25;
+    QTest::addRow("Label1_5") << "Label1_5" << QString() << TwipsRect(9000, 6840, 5700, 525) << purple << 26.25;
+    QTest::addRow("Label1_2") << "Label1_2" << QString() << TwipsRect(9000, 7800, 3240, 525) << purple << 26.25;
+    QTest::addRow("Label1_3") << "Label1_3" << QString() << TwipsRect(9000, 8760, 5955, 525) << purple << 26.25;
+    QTest::addRow("Label1_1") << "Label1_1" << QString() << TwipsRect(4200, 9480, 8595, 525) << purple << 26.25;
+}
+
+void FrmMainTest::startupLabels()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QRect, place);
+    QFETCH(QColor, colour);
+    QFETCH(double, pointSize);
+    auto* label = startupPicture()->findChild<QLabel*>(name);
+    QVERIFY(label);
+    CheckDesignedPlace(*label, place);
+    // The contact lines' texts are the maker's own; any is right that is there.
+    QVERIFY(caption.isEmpty() ? !label->text().isEmpty() : label->text() == caption);
+    QCOMPARE(label->palette().color(QPalette::WindowText), colour);
+    QCOMPARE(label->font().pointSizeF(), pointSize);
+    QCOMPARE(label->font().weight(), QFont::Normal);
 }
 
 QTEST_MAIN(FrmMainTest)

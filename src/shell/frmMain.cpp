@@ -29,7 +29,7 @@ namespace {
 
 constexpr int ShowIntervalMs = 500;
 // Large enough for a child to read the bead rule while the beads move.
-constexpr double RuleLinePointSize = 16;
+constexpr double RuleLinePointSize = 18;
 constexpr QColor Purple(128, 0, 128);
 constexpr QColor Red(255, 0, 0);
 
@@ -126,6 +126,7 @@ void frmMain::createRuleLine()
     labRule = new QLabel(bar);
     labRule->setObjectName(QStringLiteral("labRule"));
     labRule->setFont(Fonts::Song(RuleLinePointSize));
+    labRule->setContentsMargins(Twips(120), Twips(30), Twips(120), Twips(30));
     bar->addWidget(labRule, 1);
     m_ruleLine = std::make_unique<RuleLine>(*labRule);
 }

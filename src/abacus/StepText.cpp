@@ -15,9 +15,8 @@ const std::string Minus = "\u2212";
 std::string wholeNumber(double n)
 {
     std::array<char, 32> buffer{};
-    // Adding 0 turns -0 into 0.
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::abs(n) + 0.0,
-                                       std::chars_format::fixed, 0);
+    const auto written
+        = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::abs(n), std::chars_format::fixed, 0);
     return (n < 0 ? Minus : std::string()) + std::string(buffer.data(), written.ptr);
 }
 

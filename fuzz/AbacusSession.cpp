@@ -1,6 +1,7 @@
 #include "AbacusSession.h"
 
 #include "abacus/ProgramWide.h"
+#include "abacus/StepText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -47,7 +48,11 @@ bool SameNumber(double a, double b) { return a == b || (std::isnan(a) && std::is
 
 }  // namespace
 
-AbacusSession::AbacusSession(ByteStream& bytes) : m_bytes(bytes) { ProgramWide::SetWaiter(*this); }
+AbacusSession::AbacusSession(ByteStream& bytes) : m_bytes(bytes)
+{
+    ProgramWide::SetWaiter(*this);
+    m_abacus.setObserver(this);
+}
 
 AbacusSession::~AbacusSession() { ProgramWide::ResetToDefaults(); }
 
@@ -77,6 +82,20 @@ bool AbacusSession::Delay(int)
         --m_depth;
     }
     return true;
+}
+
+void AbacusSession::RodStarts(const cAbacus& abacus, const RodStep& step)
+{
+    Expect(step.place >= 0 && step.place < abacus.Cols() && step.to >= 0 && step.to <= 9, "a step names a rod and a digit");
+    // A bead rule is named only for a digit added to or taken from a digit.
+    const bool oneDigit = step.from >= 0 && step.from <= 9 && step.change != 0 && std::abs(step.change) <= 9;
+    Expect(step.kind == RodStep::Kind::Set || oneDigit, "a rule is named only for one digit");
+    Expect(!StepLine(step).empty(), "every step is said");
+}
+
+void AbacusSession::SumDone(const cAbacus&, const AbacusSum& sum)
+{
+    Expect(Whole(sum.before) && Whole(sum.addend) && !SumLine(sum).empty(), "a sum is of whole numbers");
 }
 
 void AbacusSession::Step()

@@ -3,6 +3,7 @@
 #include "ByteStream.h"
 #include "CheckingSurface.h"
 
+#include "abacus/AbacusObserver.h"
 #include "abacus/Waiter.h"
 #include "abacus/cAbacus.h"
 
@@ -15,8 +16,9 @@
 // number out of range change nothing, an undisturbed addition gives the sum.
 // It is also the program's wait: every frame of an animation reads a byte
 // that lets the frame pass, ends the program, or runs another operation
-// inside the wait, as a click during an animation does.
-class AbacusSession final : public Waiter {
+// inside the wait, as a click during an animation does. It also follows
+// what the abacus says of its moves, and writes every line the status line would.
+class AbacusSession final : public Waiter, public AbacusObserver {
 public:
     explicit AbacusSession(ByteStream& bytes);
     ~AbacusSession() override;
@@ -25,6 +27,9 @@ public:
 
     void Run();
     bool Delay(int milliseconds) override;
+    void RodStarts(const cAbacus& abacus, const RodStep& step) override;
+    void SumDone(const cAbacus& abacus, const AbacusSum& sum) override;
+    void Detached(const cAbacus&) override {}
 
 private:
     void Step();

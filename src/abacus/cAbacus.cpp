@@ -24,6 +24,15 @@ std::int16_t takeUnitsDigit(double& x)
     return digit;
 }
 
+// The number that digits make, the first digit the highest.
+double numberOf(const std::vector<std::int16_t>& digits)
+{
+    double n = 0;
+    for (const std::int16_t digit : digits)
+        n = n * 10 + digit;
+    return n;
+}
+
 }  // namespace
 
 void cAbacus::Init(DrawingSurface* pic2, std::int16_t iCols)
@@ -61,6 +70,8 @@ void cAbacus::Detach()
 {
     m_Surface.bind(nullptr);
     ++m_boardGeneration;
+    if (m_observer)
+        m_observer->Detached(*this);
 }
 
 void cAbacus::DetachFrom(const DrawingSurface* surface)
@@ -151,20 +162,18 @@ bool cAbacus::AddNum(double& iFromNum, double& iNum)
         const std::int16_t digit = takeUnitsDigit(iNum);
         addDigits[i] = subtracting ? static_cast<std::int16_t>(-digit) : digit;
     }
+    const bool fromShown = iFromNum == -1;
+    if (fromShown)
+        iFromNum = Value();
+    const double before = fromShown ? iFromNum : numberOf(fromDigits);
     // Rods are handled from the left, so a carry lands in a rod already done.
-    if (iFromNum != -1) {
-        for (int j = 0; j < cols; ++j) {
-            if (!m_Columns[j].AddNum(fromDigits[j], addDigits[j]))
-                return false;
-        }
-        return true;
-    }
-    iFromNum = Value();
     for (int j = 0; j < cols; ++j) {
-        std::int16_t fromShown = -1;
-        if (!m_Columns[j].AddNum(fromShown, addDigits[j]))
+        std::int16_t from = fromShown ? std::int16_t(-1) : fromDigits[j];
+        if (!m_Columns[j].AddNum(from, addDigits[j]))
             return false;
     }
+    if (m_observer)
+        m_observer->SumDone(*this, {before, numberOf(addDigits)});
     return true;
 }
 
@@ -187,16 +196,14 @@ bool cAbacus::JinWei(std::int16_t iIndex)
 {
     if (iIndex < 1 || iIndex > m_LastCol)
         return true;
-    std::int16_t fromShown = -1;
-    return m_Columns[iIndex - 1].AddNum(fromShown, 1);
+    return m_Columns[iIndex - 1].AddCarry(1);
 }
 
 bool cAbacus::TuiWei(std::int16_t iIndex)
 {
     if (iIndex < 1 || iIndex > m_LastCol)
         return true;
-    std::int16_t fromShown = -1;
-    return m_Columns[iIndex - 1].AddNum(fromShown, -1);
+    return m_Columns[iIndex - 1].AddCarry(-1);
 }
 
 void cAbacus::SetMovingScaleToZero()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "abacus/AbacusObserver.h"
 #include "abacus/BoundSurface.h"
 #include "abacus/cColumn.h"
 
@@ -51,6 +52,9 @@ public:
     // As Detach, but only while the abacus still draws on `surface`: a window
     // opened again before its old widgets are deleted keeps its new picture.
     void DetachFrom(const DrawingSurface* surface);
+    // Told of every rod's move, every finished AddNum and Detach; null for none.
+    void setObserver(AbacusObserver* observer) { m_observer = observer; }
+    AbacusObserver* Observer() const { return m_observer; }
     // Changes whenever the rods are rebuilt or the surface is put away.
     unsigned BoardGeneration() const { return m_boardGeneration; }
     const cColumn& Column(int index) const { return m_Columns.at(index); }
@@ -63,4 +67,5 @@ private:
     std::vector<cColumn> m_Columns;
     std::int16_t m_LastCol = -1;
     unsigned m_boardGeneration = 0;
+    AbacusObserver* m_observer = nullptr;
 };

@@ -107,20 +107,37 @@ bool cColumn::AddNum(std::int16_t& iFromNum, std::int16_t iNum)
 {
     if (iFromNum == -1)
         iFromNum = Value();
+    return addDigit(iFromNum, iNum, RodStep::Kind::Digit);
+}
+
+bool cColumn::AddCarry(std::int16_t iOne) { return addDigit(Value(), iOne, RodStep::Kind::Carry); }
+
+bool cColumn::addDigit(std::int16_t iFromNum, std::int16_t iNum, RodStep::Kind kind)
+{
     const auto sum = static_cast<std::int16_t>(iFromNum + iNum);
+    // Only a digit added to a digit follows a bead rule.
+    if (!isDigit(iFromNum) || iNum < -9 || iNum > 9)
+        kind = RodStep::Kind::Set;
     if (sum > 9)
-        return ChangeNum(iFromNum, static_cast<std::int16_t>(sum - 10)) && m_Abacus->JinWei(m_iIndex);
+        return move(iFromNum, static_cast<std::int16_t>(sum - 10), kind, iNum) && m_Abacus->JinWei(m_iIndex);
     // A rod that would go below 0 borrows ten from the rod on its left.
     if (sum < 0)
-        return ChangeNum(iFromNum, static_cast<std::int16_t>(sum + 10)) && m_Abacus->TuiWei(m_iIndex);
-    return ChangeNum(iFromNum, sum);
+        return move(iFromNum, static_cast<std::int16_t>(sum + 10), kind, iNum) && m_Abacus->TuiWei(m_iIndex);
+    return move(iFromNum, sum, kind, iNum);
 }
 
 bool cColumn::ChangeNum(std::int16_t iFromNum, std::int16_t iToNum)
 {
+    return move(iFromNum, iToNum, RodStep::Kind::Set, 0);
+}
+
+bool cColumn::move(std::int16_t iFromNum, std::int16_t iToNum, RodStep::Kind kind, std::int16_t iNum)
+{
     SetMovingScaleToZero();
     if (iFromNum == iToNum)
         return true;
+    // A digit outside 0 to 9 leaves every bead at rest, which shows 0.
+    tell({kind, m_Abacus->Cols() - 1 - m_iIndex, iFromNum, iNum, isDigit(iToNum) ? iToNum : 0});
     if (isDigit(iFromNum) && isDigit(iToNum))
         markMovingBeads(iFromNum, iToNum);
     if (!AnimateBeads())
@@ -128,6 +145,12 @@ bool cColumn::ChangeNum(std::int16_t iFromNum, std::int16_t iToNum)
     m_iNum = iToNum;
     setBeads(iToNum);
     return true;
+}
+
+void cColumn::tell(const RodStep& step) const
+{
+    if (AbacusObserver* observer = m_Abacus->Observer())
+        observer->RodStarts(*m_Abacus, step);
 }
 
 void cColumn::markMovingBeads(std::int16_t iFromNum, std::int16_t iToNum)

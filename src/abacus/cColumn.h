@@ -1,5 +1,6 @@
 #pragma once
 
+#include "abacus/AbacusObserver.h"
 #include "abacus/cBead.h"
 
 #include <array>
@@ -34,6 +35,8 @@ public:
 
     // iFromNum of -1 starts from the rod's digit and writes it back.
     [[nodiscard]] bool AddNum(std::int16_t& iFromNum, std::int16_t iNum = 0);
+    // Adds the carry (1) or borrow (-1) of the rod on the right to this rod's digit.
+    [[nodiscard]] bool AddCarry(std::int16_t iOne);
     [[nodiscard]] bool ChangeNum(std::int16_t iFromNum, std::int16_t iToNum);
     void SetMovingScaleToZero();
 
@@ -42,6 +45,10 @@ public:
 
 private:
     cBead& bead(int slot) { return m_Beads.at(slot - 1); }
+    [[nodiscard]] bool addDigit(std::int16_t iFromNum, std::int16_t iNum, RodStep::Kind kind);
+    // Animates the change and tells the abacus's observer as it starts.
+    [[nodiscard]] bool move(std::int16_t iFromNum, std::int16_t iToNum, RodStep::Kind kind, std::int16_t iNum);
+    void tell(const RodStep& step) const;
     void markMovingBeads(std::int16_t iFromNum, std::int16_t iToNum);
     [[nodiscard]] bool AnimateBeads();
 

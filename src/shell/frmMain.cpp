@@ -9,6 +9,7 @@
 #include "platform/PictureBox.h"
 #include "platform/ChildWindow.h"
 #include "platform/Twips.h"
+#include "shell/RuleLine.h"
 #include "shell/modsub.h"
 #include "training/frmTrain02.h"
 
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <cmath>
@@ -26,6 +28,8 @@ const QString frmMain::ShopPage = QStringLiteral("https://shop.qinghexiaozhu.exa
 namespace {
 
 constexpr int ShowIntervalMs = 500;
+// Large enough for a child to read the bead rule while the beads move.
+constexpr double RuleLinePointSize = 18;
 constexpr QColor Purple(128, 0, 128);
 constexpr QColor Red(255, 0, 0);
 
@@ -95,6 +99,7 @@ void frmMain::createControls()
     pic2->setObjectName(QStringLiteral("pic2"));
     pic2->setGeometry(TwipsRect(1080, 4680, 7095, 3855));
     createLabels();
+    createRuleLine();
 
     timShow = new QTimer(this);
     timShow->setObjectName(QStringLiteral("timShow"));
@@ -107,7 +112,23 @@ QSize frmMain::DesignedClientSize() { return {Twips(17340), Twips(11190)}; }
 // The menu bar takes its height from its menus, so this waits until they exist.
 void frmMain::resizeToDesign()
 {
-    resize(DesignedClientSize() + QSize(0, menuBar()->sizeHint().height()));
+    const int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    resize(DesignedClientSize() + QSize(0, bars));
+}
+
+// Below the designed client area: the bead rule of each step an exercise plays.
+void frmMain::createRuleLine()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("sbrRule"));
+    bar->setAccessibleName(QStringLiteral("珠算口诀"));
+    bar->setSizeGripEnabled(false);
+    labRule = new QLabel(bar);
+    labRule->setObjectName(QStringLiteral("labRule"));
+    labRule->setFont(Fonts::Song(RuleLinePointSize));
+    labRule->setContentsMargins(Twips(120), Twips(30), Twips(120), Twips(30));
+    bar->addWidget(labRule, 1);
+    m_ruleLine = std::make_unique<RuleLine>(*labRule);
 }
 
 void frmMain::createLabels()
@@ -221,8 +242,10 @@ frmTrain01& frmMain::Train01()
 
 frmTrain02& frmMain::Train02()
 {
-    if (!m_frmTrain02)
+    if (!m_frmTrain02) {
         m_frmTrain02 = std::make_unique<frmTrain02>([this] { ShowAgain(); });
+        m_frmTrain02->Abacus().setObserver(m_ruleLine.get());
+    }
     return *m_frmTrain02;
 }
 
@@ -235,8 +258,10 @@ frmTrain03& frmMain::Train03()
 
 frmShow9& frmMain::Show9()
 {
-    if (!m_frmShow9)
+    if (!m_frmShow9) {
         m_frmShow9 = std::make_unique<frmShow9>(&modsub::EndProgram);
+        m_frmShow9->Abacus().setObserver(m_ruleLine.get());
+    }
     return *m_frmShow9;
 }
 

@@ -9,6 +9,7 @@
 
 class ChildWindow;
 class PictureBox;
+class RuleLine;
 class frmShow9;
 class frmTrain01;
 class frmTrain02;
@@ -57,6 +58,7 @@ protected:
 private:
     void createControls();
     void createLabels();
+    void createRuleLine();
     void createMenus();
     void resizeToDesign();
     void MDIForm_Load();
@@ -78,8 +80,11 @@ private:
     QWidget* pic = nullptr;
     PictureBox* pic2 = nullptr;
     QTimer* timShow = nullptr;
+    QLabel* labRule = nullptr;
     cAbacus m_abacus;
     double m_CurrentNum = 0;
+    // Declared before the windows whose abacus it follows, so it outlives them.
+    std::unique_ptr<RuleLine> m_ruleLine;
     std::unique_ptr<frmTrain01> m_frmTrain01;
     std::unique_ptr<frmTrain02> m_frmTrain02;
     std::unique_ptr<frmTrain03> m_frmTrain03;

@@ -1,4 +1,5 @@
 #include "DrawnBoard.h"
+#include "RecordingObserver.h"
 #include "RecordingSurface.h"
 #include "TestEnvironment.h"
 #include "abacus/cAbacus.h"
@@ -347,11 +348,16 @@ void TestAnimation::changeNum_data()
     QTest::addColumn<double>("to");
     QTest::addColumn<QString>("moves");
     QTest::addColumn<double>("result");
+    QTest::addColumn<QStringList>("said");  // no rule: each rod goes straight to its digit
 
-    QTest::addRow("5 rods") << 5 << 1234.0 << "1:0>1 2:0>2 3:0>3 4:0>4" << 1234.0;
-    QTest::addRow("digits above five are ignored") << 5 << 9876543.0 << "0:0>7 1:0>6 2:0>5 3:0>4 4:0>3" << 76543.0;
-    QTest::addRow("10 rods: the five leftmost") << 10 << 1234.0 << "1:0>1 2:0>2 3:0>3 4:0>4" << 123400000.0;
-    QTest::addRow("3 rods: the three leftmost") << 3 << 1234.0 << "1:0>1 2:0>2" << 12.0;
+    QTest::addRow("5 rods") << 5 << 1234.0 << "1:0>1 2:0>2 3:0>3 4:0>4" << 1234.0
+                            << QStringList{"千位 拨成1", "百位 拨成2", "十位 拨成3", "个位 拨成4"};
+    QTest::addRow("digits above five are ignored") << 5 << 9876543.0 << "0:0>7 1:0>6 2:0>5 3:0>4 4:0>3" << 76543.0
+                                                   << QStringList{"万位 拨成7", "千位 拨成6", "百位 拨成5", "十位 拨成4", "个位 拨成3"};
+    QTest::addRow("10 rods: the five leftmost") << 10 << 1234.0 << "1:0>1 2:0>2 3:0>3 4:0>4" << 123400000.0
+                                                << QStringList{"亿位 拨成1", "千万位 拨成2", "百万位 拨成3", "十万位 拨成4"};
+    QTest::addRow("3 rods: the three leftmost") << 3 << 1234.0 << "1:0>1 2:0>2" << 12.0
+                                                << QStringList{"十位 拨成1", "个位 拨成2"};
 }
 
 void TestAnimation::changeNum()
@@ -360,18 +366,22 @@ void TestAnimation::changeNum()
     QFETCH(double, to);
     QFETCH(QString, moves);
     QFETCH(double, result);
+    QFETCH(QStringList, said);
 
     TestEnvironment env;
     RecordingSurface surface;
     cAbacus abacus;
     prepare(abacus, surface, rods, 0);
     FrameRecorder recorder(env.waiter, surface);
+    RecordingObserver observer(env.waiter);
+    abacus.setObserver(&observer);
 
     QVERIFY(abacus.ChangeNum(0, to));
     QString problem;
     QCOMPARE(readMoves(recorder.frames, rods, problem), moves);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
     QCOMPARE(abacus.Value(), result);
+    QCOMPARE(observer.lines, said);
 }
 
 void TestAnimation::jinWei()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordingObserver.h"
 #include "TestEnvironment.h"
 #include "abacus/DrawingSurface.h"
 #include "demo/frmShow9.h"
@@ -46,6 +47,7 @@ public:
     {
         area.resize(1280, 720);
         area.show();
+        window.Abacus().setObserver(&said);
         window.Show(area);
         if (drawing == Drawing::Counted)
             drawCounted();
@@ -91,6 +93,8 @@ public:
     static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     TestEnvironment env;
+    // What the window's abacus says of its animations.
+    RecordingObserver said{env.waiter};
     CountingSurface counted;
     QMdiArea area;
     int programEnds = 0;

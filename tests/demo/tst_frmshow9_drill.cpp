@@ -166,6 +166,12 @@ void TestFrmShow9Drill::framesOfOnePass()
     h.tick();
     QCOMPARE(h.env.waiter.framesOf(50), changes * 20);
     QCOMPARE(static_cast<int>(h.env.waiter.waits.size()), changes * 20);
+    // One line as each change starts, before its first frame, and the sum at the end.
+    std::vector<int> lineAfterWaits;
+    for (int change = 0; change <= changes; ++change)
+        lineAfterWaits.push_back(change * 20);
+    QCOMPARE(h.said.waitsBefore, lineAfterWaits);
+    QCOMPARE(h.said.lines.last(), QStringLiteral("%1 + 123456789 = %2").arg(before, 0, 'f', 0).arg(h.value(), 0, 'f', 0));
 }
 
 void TestFrmShow9Drill::transitions_data()

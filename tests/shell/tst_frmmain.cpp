@@ -11,12 +11,16 @@
 #include "shell/frmMain.h"
 #include "training/frmTrain02.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMdiArea>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <QTest>
 
@@ -46,6 +50,7 @@ private slots:
     void workspaceHasDesignedSize();
     void startupLabels_data();
     void startupLabels();
+    void ruleLineFollowsThePlayback();
 
 private:
     QAction* action(const char* name) const { return m_window->findChild<QAction*>(QString::fromUtf8(name)); }
@@ -311,6 +316,31 @@ void FrmMainTest::startupLabels()
     QCOMPARE(label->palette().color(QPalette::WindowText), colour);
     QCOMPARE(label->font().pointSizeF(), pointSize);
     QCOMPARE(label->font().weight(), QFont::Normal);
+}
+
+void FrmMainTest::ruleLineFollowsThePlayback()
+{
+    auto* line = m_window->findChild<QLabel*>(QStringLiteral("labRule"));
+    QVERIFY(line->font().pointSizeF() >= 14);
+    QCOMPARE(m_window->statusBar()->accessibleName(), QStringLiteral("珠算口诀"));
+    action("mnuTrance02")->trigger();
+    frmTrain02& window = m_window->Train02();
+    window.Canvas()->findChild<QLineEdit*>(QStringLiteral("txtChange0"))->setText(QStringLiteral("52"));
+    window.Canvas()->findChild<QLineEdit*>(QStringLiteral("txtChange1"))->setText(QStringLiteral("-3"));
+    QString duringFirstFrame;
+    m_env->waiter.duringWait = [&](int wait) {
+        if (wait == 1)
+            duringFirstFrame = line->text();
+    };
+    QTest::mouseClick(window.Canvas()->findChild<QPushButton*>(QStringLiteral("cmdOk2")), Qt::LeftButton);
+    QCOMPARE(duringFirstFrame, QStringLiteral("十位 加5：五下五"));
+    QCOMPARE(line->text(), QStringLiteral("52 \u2212 3 = 49"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Name), line->text());
+    QCoreApplication::processEvents();
+    QCOMPARE(m_window->Workspace().size(), frmMain::DesignedClientSize());
+
+    window.Unload();
+    QCOMPARE(line->text(), QString());
 }
 
 QTEST_MAIN(FrmMainTest)

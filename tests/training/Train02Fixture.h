@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordingObserver.h"
 #include "TestEnvironment.h"
 #include "training/frmTrain02.h"
 
@@ -38,5 +39,7 @@ public:
     TestEnvironment env;
     QMdiArea area;
     int showAgainCalls = 0;
+    // What the window's abacus says of its animations.
+    RecordingObserver said{env.waiter};
     frmTrain02 window{[this] { ++showAgainCalls; }};
 };

@@ -129,13 +129,31 @@ void tst_frmTrain02Play::playbackAnimatesRodsInOrder_data()
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("rods");
     QTest::addColumn<double>("result");
+    QTest::addColumn<QStringList>("said");
     QTest::addColumn<double>("moved");
 
-    QTest::addRow("47 + 32") << "47" << "32" << "3 4 | 3 4" << 79.0 << 0.0;
-    QTest::addRow("a rod without change takes no time") << "40" << "5" << "3 | 4" << 45.0 << 0.0;
-    QTest::addRow("hand-edited carry 58 + 47") << "58" << "47" << "3 4 | 3 4 3 2" << 105.0 << 0.0;
-    QTest::addRow("subtraction with borrow 52 + -27") << "52" << "-27" << "3 4 | 3 4 3" << 25.0 << 0.0;
-    QTest::addRow("beads the child moved are cleared first") << "47" << "32" << "3 4 | 3 4" << 79.0 << 306.0;
+    QTest::addRow("47 + 32") << "47" << "32" << "3 4 | 3 4" << 79.0
+                             << QStringList{"十位 加4：四上四", "个位 加7：七上七", "0 + 47 = 47",
+                                            "十位 加3：三下五去二", "个位 加2：二上二", "47 + 32 = 79"}
+                             << 0.0;
+    QTest::addRow("a rod without change takes no time")
+        << "40" << "5" << "3 | 4" << 45.0
+        << QStringList{"十位 加4：四上四", "0 + 40 = 40", "个位 加5：五下五", "40 + 5 = 45"} << 0.0;
+    QTest::addRow("hand-edited carry 58 + 47")
+        << "58" << "47" << "3 4 | 3 4 3 2" << 105.0
+        << QStringList{"十位 加5：五下五", "个位 加8：八上八", "0 + 58 = 58", "十位 加4：四上四",
+                       "个位 加7：七去三进一", "十位 进一：一去九进一", "百位 进一：一上一", "58 + 47 = 105"}
+        << 0.0;
+    QTest::addRow("subtraction with borrow 52 + -27")
+        << "52" << "-27" << "3 4 | 3 4 3" << 25.0
+        << QStringList{"十位 加5：五下五", "个位 加2：二上二", "0 + 52 = 52", "十位 减2：二上三去五",
+                       "个位 减7：七退一还五去二", "十位 退一：一下一", "52 − 27 = 25"}
+        << 0.0;
+    QTest::addRow("beads the child moved are cleared first")
+        << "47" << "32" << "3 4 | 3 4" << 79.0
+        << QStringList{"十位 加4：四上四", "个位 加7：七上七", "0 + 47 = 47", "十位 加3：三下五去二", "个位 加2：二上二",
+                       "47 + 32 = 79"}
+        << 306.0;
 }
 
 void tst_frmTrain02Play::playbackAnimatesRodsInOrder()
@@ -144,6 +162,7 @@ void tst_frmTrain02Play::playbackAnimatesRodsInOrder()
     QFETCH(QString, second);
     QFETCH(QString, rods);
     QFETCH(double, result);
+    QFETCH(QStringList, said);
     QFETCH(double, moved);
 
     Train02Fixture f;
@@ -154,6 +173,7 @@ void tst_frmTrain02Play::playbackAnimatesRodsInOrder()
     PlaybackLog log(f.env.waiter, f.window.Abacus());
     f.click("cmdOk2");
     QCOMPARE(log.rods(f.shown()), rods);
+    QCOMPARE(f.said.lines, said);
     QCOMPARE(f.shown(), result);
     QCOMPARE(f.text("labScore"), QStringLiteral("√"));
     // The pause comes once the first operand stands on the abacus.

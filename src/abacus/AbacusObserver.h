@@ -1,0 +1,36 @@
+#pragma once
+
+class cAbacus;
+
+// One rod's move, told as the rod starts to move.
+struct RodStep {
+    enum class Kind {
+        Digit,  // a digit added or taken by the addition
+        Carry,  // one carried in (+1) or borrowed (-1) by the rod on the right
+        Set,    // any other change: the rod goes straight to `to`
+    };
+    Kind kind;
+    int place;   // counted from the units rod, 0
+    int from;    // the digit before
+    int change;  // 1 to 9 added, -1 to -9 taken
+    int to;      // the digit the beads show after
+};
+
+// The numbers of a finished animated addition, as its digits went onto the
+// rods: `before` plus `addend` (negative when taken away).
+struct AbacusSum {
+    double before;
+    double addend;
+};
+
+// Follows what an abacus plays: each rod's move as it starts, the whole sum
+// once an addition is over, and the end of the window that shows it.
+class AbacusObserver {
+public:
+    virtual void RodStarts(const cAbacus& abacus, const RodStep& step) = 0;
+    virtual void SumDone(const cAbacus& abacus, const AbacusSum& sum) = 0;
+    virtual void Detached(const cAbacus& abacus) = 0;
+
+protected:
+    ~AbacusObserver() = default;
+};

@@ -17,7 +17,9 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 
 #include <cmath>
@@ -117,6 +119,22 @@ void frmMain::resizeToDesign()
 }
 
 // Below the designed client area: the bead rule of each step an exercise plays.
+bool frmMain::FitsOn(QSize window, const QRect& available, int titleBar)
+{
+    return window.width() <= available.width() && window.height() + titleBar <= available.height();
+}
+
+void frmMain::ShowFitted()
+{
+    // The desktop's title bar is known only once the window is shown; the
+    // style's own makes a fair estimate of it.
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    if (FitsOn(size(), screen()->availableGeometry(), titleBar))
+        show();
+    else
+        showMaximized();
+}
+
 void frmMain::createRuleLine()
 {
     QStatusBar* bar = statusBar();

@@ -35,6 +35,11 @@ public:
 
     // The workspace below the menu bar, as designed.
     static QSize DesignedClientSize();
+    // Shows the window at its designed size where the screen has room for it
+    // and its title bar, else maximised: on a small screen (1366 x 768) no
+    // control may end up beyond its edge.
+    void ShowFitted();
+    static bool FitsOn(QSize window, const QRect& available, int titleBar);
     static QString HelpText();
     static QString AboutText();
 

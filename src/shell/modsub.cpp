@@ -31,7 +31,7 @@ std::unique_ptr<frmMain> Main()
     }
 
     auto mainWindow = std::make_unique<frmMain>();
-    mainWindow->show();
+    mainWindow->ShowFitted();
     return mainWindow;
 }
 

@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTest>
@@ -48,6 +49,9 @@ private slots:
     void showAgainBringsStartupPictureBack();
     void startupPictureCoversWorkspace();
     void workspaceHasDesignedSize();
+    void fitsTheScreen_data();
+    void fitsTheScreen();
+    void smallScreenMaximisesTheWindow();
     void startupLabels_data();
     void startupLabels();
     void ruleLineFollowsThePlayback();
@@ -281,6 +285,32 @@ void FrmMainTest::workspaceHasDesignedSize()
 {
     QCOMPARE(frmMain::DesignedClientSize(), QSize(1156, 746));
     QCOMPARE(m_window->Workspace().size(), frmMain::DesignedClientSize());
+}
+
+void FrmMainTest::fitsTheScreen_data()
+{
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<bool>("designedSize");
+    QTest::addRow("1920 x 1080 with a panel") << QRect(0, 0, 1920, 1040) << true;
+    QTest::addRow("1366 x 768") << QRect(0, 0, 1366, 768) << false;
+    QTest::addRow("1366 x 768 with a panel") << QRect(0, 28, 1366, 740) << false;
+    QTest::addRow("1280 x 1024") << QRect(0, 0, 1280, 1024) << true;
+}
+
+void FrmMainTest::fitsTheScreen()
+{
+    QFETCH(QRect, available);
+    QFETCH(bool, designedSize);
+    QCOMPARE(frmMain::FitsOn(m_window->size(), available, 30), designedSize);
+}
+
+void FrmMainTest::smallScreenMaximisesTheWindow()
+{
+    // The offscreen test screen, 800 x 800, is smaller than the design.
+    frmMain fitted;
+    fitted.ShowFitted();
+    QVERIFY(fitted.isMaximized());
+    QTRY_VERIFY(fitted.screen()->availableGeometry().contains(fitted.frameGeometry()));
 }
 
 void FrmMainTest::startupLabels_data()

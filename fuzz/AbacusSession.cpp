@@ -51,7 +51,7 @@ bool SameNumber(double a, double b) { return a == b || (std::isnan(a) && std::is
 AbacusSession::AbacusSession(ByteStream& bytes) : m_bytes(bytes)
 {
     ProgramWide::SetWaiter(*this);
-    m_abacus.setObserver(this);
+    m_abacus.addObserver(this);
 }
 
 AbacusSession::~AbacusSession() { ProgramWide::ResetToDefaults(); }

@@ -24,12 +24,16 @@ struct AbacusSum {
 };
 
 // Follows what an abacus plays: each rod's move as it starts, the whole sum
-// once an addition is over, and the end of the window that shows it.
+// once an addition is over, the number it shows, and the end of the window
+// that shows it. Each observer takes what it needs; the rest does nothing.
 class AbacusObserver {
 public:
-    virtual void RodStarts(const cAbacus& abacus, const RodStep& step) = 0;
-    virtual void SumDone(const cAbacus& abacus, const AbacusSum& sum) = 0;
-    virtual void Detached(const cAbacus& abacus) = 0;
+    virtual void RodStarts(const cAbacus&, const RodStep&) {}
+    virtual void SumDone(const cAbacus&, const AbacusSum&) {}
+    virtual void Detached(const cAbacus&) {}
+    // The number shown may have changed: a rod's move ended, a click or a key
+    // changed a rod, or a number was put on the rods; not at every frame.
+    virtual void NumberChanged(const cAbacus&) {}
 
 protected:
     ~AbacusObserver() = default;

@@ -51,6 +51,20 @@ void cAbacus::setCols(std::int16_t iNewValue)
     m_Surface.setScale(-1, topEdge(m_LastCol), RodSpacing * m_LastCol + 70, -1);
     for (std::int16_t i = 0; i <= m_LastCol; ++i)
         m_Columns[i].Init(this, &m_Surface, i, RodSpacing * i + RodSpacing);
+    TellNumberChanged();
+}
+
+void cAbacus::addObserver(AbacusObserver* observer)
+{
+    if (std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end())
+        m_observers.push_back(observer);
+}
+
+void cAbacus::removeObserver(AbacusObserver* observer) { std::erase(m_observers, observer); }
+
+void cAbacus::TellNumberChanged() const
+{
+    TellObservers([this](AbacusObserver& observer) { observer.NumberChanged(*this); });
 }
 
 std::int16_t cAbacus::topEdge(std::int16_t lastCol)
@@ -70,8 +84,7 @@ void cAbacus::Detach()
 {
     m_Surface.bind(nullptr);
     ++m_boardGeneration;
-    if (m_observer)
-        m_observer->Detached(*this);
+    TellObservers([this](AbacusObserver& observer) { observer.Detached(*this); });
 }
 
 void cAbacus::DetachFrom(const DrawingSurface* surface)
@@ -120,12 +133,38 @@ double cAbacus::Value()
     return v;
 }
 
+cAbacus::Area cAbacus::RodArea(int index) const
+{
+    // Wider than a bead (17), narrower than the space between two rods.
+    constexpr float HalfWidth = 13;
+    const float x = m_Columns.at(index).X();
+    return {x - HalfWidth, FrameBottom, x + HalfWidth, FrameTop};
+}
+
+double cAbacus::ShownNumber() const
+{
+    double v = 0;
+    for (const cColumn& column : m_Columns)
+        v = v * 10 + column.ShownDigit();
+    return v;
+}
+
 void cAbacus::setValue(double& iNum)
 {
     if (!InRange(iNum))
         return;
     for (int i = m_LastCol; i >= 0; --i)
         m_Columns[i].setValue(takeUnitsDigit(iNum));
+    TellNumberChanged();
+}
+
+void cAbacus::SetRodDigit(int index, std::int16_t digit)
+{
+    if (index < 0 || index > m_LastCol)
+        return;
+    m_Columns[index].setValue(digit);
+    TellNumberChanged();
+    Draw(-1, -1);
 }
 
 bool cAbacus::IsSelect(float X, float Y)
@@ -140,8 +179,10 @@ bool cAbacus::IsSelect(float X, float Y)
 void cAbacus::MouseUp(float X, float Y)
 {
     for (cColumn& column : m_Columns) {
-        if (column.MouseUp(X, Y))
+        if (column.MouseUp(X, Y)) {
+            TellNumberChanged();
             break;
+        }
     }
     Draw(-1, -1);
 }
@@ -172,8 +213,8 @@ bool cAbacus::AddNum(double& iFromNum, double& iNum)
         if (!m_Columns[j].AddNum(from, addDigits[j]))
             return false;
     }
-    if (m_observer)
-        m_observer->SumDone(*this, {before, numberOf(addDigits)});
+    const AbacusSum sum{before, numberOf(addDigits)};
+    TellObservers([this, &sum](AbacusObserver& observer) { observer.SumDone(*this, sum); });
     return true;
 }
 

@@ -11,6 +11,11 @@
 // rod 0 holding the highest digit and the last rod the units digit.
 class cAbacus {
 public:
+    // An area in the abacus's user units (y grows upward).
+    struct Area {
+        float left, bottom, right, top;
+    };
+
     static constexpr std::int16_t MaxCols = 21;
 
     cAbacus() = default;
@@ -33,6 +38,8 @@ public:
     void MouseUp(float X, float Y);
     void Cls();
     double Value();
+    // The same reading, leaving the rods' digits alone: for onlookers.
+    double ShownNumber() const;
     // iNum is consumed: it ends holding the part that did not fit on the rods.
     void setValue(double& iNum);
     void Draw(double iNum = -1, float dy = -1);
@@ -52,12 +59,27 @@ public:
     // As Detach, but only while the abacus still draws on `surface`: a window
     // opened again before its old widgets are deleted keeps its new picture.
     void DetachFrom(const DrawingSurface* surface);
-    // Told of every rod's move, every finished AddNum and Detach; null for none.
-    void setObserver(AbacusObserver* observer) { m_observer = observer; }
-    AbacusObserver* Observer() const { return m_observer; }
+    // Observers are told of every rod's move, every finished AddNum, every
+    // change of the number shown and Detach. Adding one twice adds it once.
+    void addObserver(AbacusObserver* observer);
+    void removeObserver(AbacusObserver* observer);
+    template <typename Tell>
+    void TellObservers(Tell tell) const
+    {
+        // A copy: an observer may add or remove observers while it is told.
+        const std::vector<AbacusObserver*> observers = m_observers;
+        for (AbacusObserver* observer : observers)
+            tell(*observer);
+    }
+    void TellNumberChanged() const;
+    // Sets rod `index` (0 the leftmost) to `digit` at once, as a click on its
+    // beads does, and redraws.
+    void SetRodDigit(int index, std::int16_t digit);
     // Changes whenever the rods are rebuilt or the surface is put away.
     unsigned BoardGeneration() const { return m_boardGeneration; }
     const cColumn& Column(int index) const { return m_Columns.at(index); }
+    // Rod `index` with its beads, over the frame's height.
+    Area RodArea(int index) const;
 
 private:
     static std::int16_t topEdge(std::int16_t lastCol);
@@ -67,5 +89,5 @@ private:
     std::vector<cColumn> m_Columns;
     std::int16_t m_LastCol = -1;
     unsigned m_boardGeneration = 0;
-    AbacusObserver* m_observer = nullptr;
+    std::vector<AbacusObserver*> m_observers;
 };

@@ -91,10 +91,16 @@ void cColumn::setBeads(std::int16_t digit)
 
 std::int16_t cColumn::Value()
 {
-    m_iNum = 0;
-    for (const cBead& b : m_Beads)
-        m_iNum = static_cast<std::int16_t>(m_iNum + b.Value());
+    m_iNum = ShownDigit();
     return m_iNum;
+}
+
+std::int16_t cColumn::ShownDigit() const
+{
+    std::int16_t digit = 0;
+    for (const cBead& b : m_Beads)
+        digit = static_cast<std::int16_t>(digit + b.Value());
+    return digit;
 }
 
 void cColumn::setValue(std::int16_t iNum)
@@ -144,13 +150,13 @@ bool cColumn::move(std::int16_t iFromNum, std::int16_t iToNum, RodStep::Kind kin
         return false;
     m_iNum = iToNum;
     setBeads(iToNum);
+    m_Abacus->TellNumberChanged();
     return true;
 }
 
 void cColumn::tell(const RodStep& step) const
 {
-    if (AbacusObserver* observer = m_Abacus->Observer())
-        observer->RodStarts(*m_Abacus, step);
+    m_Abacus->TellObservers([this, &step](AbacusObserver& observer) { observer.RodStarts(*m_Abacus, step); });
 }
 
 void cColumn::markMovingBeads(std::int16_t iFromNum, std::int16_t iToNum)

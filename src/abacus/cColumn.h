@@ -26,6 +26,8 @@ public:
     void setBeads(std::int16_t m_iNum);
     // The digit read from the beads; also refreshes m_iNum.
     std::int16_t Value();
+    // The same reading, leaving m_iNum alone: for onlookers such as a screen reader.
+    std::int16_t ShownDigit() const;
     void setValue(std::int16_t iNum);
 
     // The animated changes below return false when the animation was cut

@@ -65,7 +65,8 @@ void frmShow9::createAbacusRow(QWidget& canvas)
     pic->setFocusPolicy(Qt::NoFocus);
 
     CreateLabel(canvas, "Label5", QStringLiteral("数值："), TwipsRect(360, 9555, 945, 345));
-    txtNewNum = CreateTextBox(canvas, "txtNewNum", QStringLiteral("12345"), TwipsRect(2640, 9480, 1155, 495));
+    txtNewNum = CreateTextBox(canvas, "txtNewNum", QStringLiteral("12345"), TwipsRect(2640, 9480, 1155, 495),
+                              QStringLiteral("数值"));
     auto* cmdOk = CreateButton(canvas, "cmdOk", QStringLiteral("生成数字"), TwipsRect(6120, 9480, 1830, 480));
     connect(cmdOk, &QPushButton::clicked, this, &frmShow9::cmdOk_Click);
     cmdYanShi2 = CreateButton(canvas, "cmdYanShi2", DemoCaption, TwipsRect(13800, 9480, 1710, 480));
@@ -77,9 +78,9 @@ void frmShow9::createAbacusRow(QWidget& canvas)
 // Left over from the design the window shares with the exercises: shown, never read.
 void frmShow9::createUnusedEntries(QWidget& canvas)
 {
-    CreateTextBox(canvas, "txtTime", QStringLiteral("5"), TwipsRect(27480, 8475, 975, 465));
+    CreateTextBox(canvas, "txtTime", QStringLiteral("5"), TwipsRect(27480, 8475, 975, 465), QStringLiteral("每道题时间"));
     CreateLabel(canvas, "Label4", QStringLiteral("位数："), TwipsRect(29400, 8535, 855, 345));
-    CreateTextBox(canvas, "txtDig", QStringLiteral("1"), TwipsRect(30600, 8475, 615, 465));
+    CreateTextBox(canvas, "txtDig", QStringLiteral("1"), TwipsRect(30600, 8475, 615, 465), QStringLiteral("位数"));
 }
 
 void frmShow9::createFarButtons(QWidget& canvas)

@@ -71,9 +71,9 @@ void BeadRecognitionWindow::createLabels(QWidget& canvas)
 
 void BeadRecognitionWindow::createEntries(QWidget& canvas)
 {
-    txtNum = CreateTextBox(canvas, "txtNum", QStringLiteral("10"), m_layout.txtNum);
-    txtTime = CreateTextBox(canvas, "txtTime", QStringLiteral("5"), m_layout.txtTime);
-    txtDig = CreateTextBox(canvas, "txtDig", QStringLiteral("1"), m_layout.txtDig);
+    txtNum = CreateTextBox(canvas, "txtNum", QStringLiteral("10"), m_layout.txtNum, QStringLiteral("出题数目"));
+    txtTime = CreateTextBox(canvas, "txtTime", QStringLiteral("5"), m_layout.txtTime, QStringLiteral("每道题时间"));
+    txtDig = CreateTextBox(canvas, "txtDig", QStringLiteral("1"), m_layout.txtDig, QStringLiteral("位数"));
 }
 
 void BeadRecognitionWindow::createButtons(QWidget& canvas)

@@ -1,6 +1,8 @@
 #include "exercises/ExerciseWindow.h"
 
 #include "abacus/ProgramWide.h"
+#include "exercises/AbacusKeys.h"
+#include "exercises/AccessibleAbacus.h"
 #include "exercises/NumberText.h"
 #include "platform/Fonts.h"
 #include "platform/PictureBox.h"
@@ -127,13 +129,19 @@ PictureBox* ExerciseWindow::CreatePic(QWidget& parent, const QRect& place)
     pic->setGeometry(place);
     pic->setFocusPolicy(Qt::StrongFocus);
     connect(pic, &PictureBox::mouseReleased, this, &ExerciseWindow::pic_MouseUp);
+    AccessibleAbacus::Attach(*pic, m_abacus, false);
     // However the widgets go, the abacus must not keep drawing on them.
     const DrawingSurface* surface = pic;
     connect(pic, &QObject::destroyed, this, [this, surface] { m_abacus.DetachFrom(surface); });
     return pic;
 }
 
-void ExerciseWindow::FollowPointer() { connect(pic, &PictureBox::mouseMoved, this, &ExerciseWindow::pic_MouseMove); }
+void ExerciseWindow::LetChildMoveBeads()
+{
+    connect(pic, &PictureBox::mouseMoved, this, &ExerciseWindow::pic_MouseMove);
+    new AbacusKeys(*pic, m_abacus);
+    AccessibleAbacus::Attach(*pic, m_abacus, true);
+}
 
 void ExerciseWindow::IgnorePointer()
 {
@@ -174,11 +182,13 @@ QLabel* ExerciseWindow::CreateLabel(QWidget& parent, const char* name, const QSt
     return label;
 }
 
-QLineEdit* ExerciseWindow::CreateTextBox(QWidget& parent, const char* name, const QString& text, const QRect& place)
+QLineEdit* ExerciseWindow::CreateTextBox(QWidget& parent, const char* name, const QString& text, const QRect& place,
+                                         const QString& spokenName)
 {
     auto* box = new QLineEdit(text, &parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(place);
+    box->setAccessibleName(spokenName);
     return box;
 }
 

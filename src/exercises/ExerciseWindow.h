@@ -65,11 +65,14 @@ protected:
     // grows to fit its caption in the installed face.
     QLabel* CreateLabel(QWidget& parent, const char* name, const QString& caption, const QRect& place,
                         double pointSize = 0);
-    QLineEdit* CreateTextBox(QWidget& parent, const char* name, const QString& text, const QRect& place);
+    // `spokenName` is what a screen reader calls it: the label beside it, without its colon.
+    QLineEdit* CreateTextBox(QWidget& parent, const char* name, const QString& text, const QRect& place,
+                             const QString& spokenName);
     // A window timer, stopped, that goes with the window's widgets.
     QTimer* CreateTimer(const char* name, int intervalMs);
-    // Passes pointer movement on to the abacus, so that clicks can move beads.
-    void FollowPointer();
+    // Lets the child move beads: pointer movement goes on to the abacus, so
+    // that clicks move beads, and the keyboard works it too.
+    void LetChildMoveBeads();
     // Keeps every mouse event away from the abacus: not even a redraw.
     void IgnorePointer();
 

@@ -19,5 +19,5 @@ QString frmTrain03::Caption() const { return QStringLiteral("识珠练习"); }
 void frmTrain03::Form_Load()
 {
     LoadAbacus(4, 0);
-    FollowPointer();
+    LetChildMoveBeads();
 }

@@ -87,6 +87,12 @@ void PictureBox::scheduleRepaint()
 
 QImage PictureBox::picture() { return m_image; }
 
+void PictureBox::SetFocusMark(const QRectF& user)
+{
+    m_focusMark = user.normalized();
+    update();
+}
+
 QPointF PictureBox::toUser(QPointF widgetPosition) const { return m_transform.inverted().map(widgetPosition); }
 
 QPointF PictureBox::toWidget(QPointF userPosition) const { return m_transform.map(userPosition); }
@@ -96,6 +102,12 @@ void PictureBox::paintEvent(QPaintEvent* event)
     m_repaintScheduled = false;
     QPainter onScreen(this);
     onScreen.drawImage(event->rect(), m_image, event->rect());
+    if (!m_focusMark.isEmpty()) {
+        QPen dashes(Qt::white, 2, Qt::DashLine);
+        dashes.setCosmetic(true);
+        onScreen.setPen(dashes);
+        onScreen.drawRect(m_transform.mapRect(m_focusMark));
+    }
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event)

@@ -27,6 +27,9 @@ public:
 
     // What the window shows now.
     QImage picture();
+    // A dashed frame over the picture, in user units, that shows what the
+    // keyboard works on; an empty one hides it. Not part of the picture.
+    void SetFocusMark(const QRectF& user);
     QPointF toUser(QPointF widgetPosition) const;
     QPointF toWidget(QPointF userPosition) const;
 
@@ -66,4 +69,5 @@ private:
     int m_lineWidth = 1;
     std::vector<Stroke> m_sinceClear;
     bool m_repaintScheduled = false;
+    QRectF m_focusMark;
 };

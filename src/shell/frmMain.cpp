@@ -2,6 +2,7 @@
 
 #include "abacus/ProgramWide.h"
 #include "demo/frmShow9.h"
+#include "exercises/AccessibleAbacus.h"
 #include "exercises/frmTrain01.h"
 #include "exercises/frmTrain03.h"
 #include "platform/Fonts.h"
@@ -21,6 +22,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <cmath>
 
@@ -88,12 +90,17 @@ void frmMain::createControls()
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("青禾小筑--之灵犀数坊 官网:") + HomePage);
 
-    m_workspace = new QMdiArea(this);
-    m_workspace->setObjectName(QStringLiteral("workspace"));
-    setCentralWidget(m_workspace);
-
     // The start-up picture lies over the workspace while no exercise is open.
-    pic = new QWidget(m_workspace);
+    // Both are children of one client area: on the workspace itself the
+    // picture's labels would be out of a screen reader's reach.
+    auto* clientArea = new QWidget(this);
+    auto* fill = new QVBoxLayout(clientArea);
+    fill->setContentsMargins(0, 0, 0, 0);
+    m_workspace = new QMdiArea(clientArea);
+    m_workspace->setObjectName(QStringLiteral("workspace"));
+    fill->addWidget(m_workspace);
+    setCentralWidget(clientArea);
+    pic = new QWidget(clientArea);
     pic->setObjectName(QStringLiteral("pic"));
     pic->setAutoFillBackground(true);
     pic->installEventFilter(this);
@@ -204,11 +211,12 @@ void frmMain::createMenus()
 void frmMain::MDIForm_Load()
 {
     m_abacus.Init(pic2, 5);
+    AccessibleAbacus::Attach(*pic2, m_abacus, false);
     ProgramWide::ColorfulBeads = true;
     timShow->start();
 }
 
-void frmMain::MDIForm_Resize() { pic->setGeometry(0, 0, m_workspace->width(), frameGeometry().height()); }
+void frmMain::MDIForm_Resize() { pic->setGeometry(0, 0, centralWidget()->width(), frameGeometry().height()); }
 
 void frmMain::resizeEvent(QResizeEvent* event)
 {
@@ -262,7 +270,7 @@ frmTrain02& frmMain::Train02()
 {
     if (!m_frmTrain02) {
         m_frmTrain02 = std::make_unique<frmTrain02>([this] { ShowAgain(); });
-        m_frmTrain02->Abacus().setObserver(m_ruleLine.get());
+        m_frmTrain02->Abacus().addObserver(m_ruleLine.get());
     }
     return *m_frmTrain02;
 }
@@ -278,7 +286,7 @@ frmShow9& frmMain::Show9()
 {
     if (!m_frmShow9) {
         m_frmShow9 = std::make_unique<frmShow9>(&modsub::EndProgram);
-        m_frmShow9->Abacus().setObserver(m_ruleLine.get());
+        m_frmShow9->Abacus().addObserver(m_ruleLine.get());
     }
     return *m_frmShow9;
 }

@@ -63,7 +63,7 @@ void frmTrain02::CreateControls(QWidget& canvas)
 void frmTrain02::createPicture(QWidget& canvas)
 {
     CreatePic(canvas, TwipsRect(120, 180, 14355, 9030));
-    FollowPointer();
+    LetChildMoveBeads();
     CreateNumButtons(*pic,
                      {TwipsRect(12840, 4320, 1050, 1080), TwipsRect(12840, 5580, 1050, 1080),
                       TwipsRect(12840, 6840, 1050, 1080)},
@@ -90,9 +90,13 @@ void frmTrain02::createSettingControls(QWidget& canvas)
                     TwipsRect(design.left, design.top, design.width, design.height));
     }
     comStyle = createList(canvas, "comStyle", TwipsRect(1860, 9540, 1995, 465));
+    comStyle->setAccessibleName(QStringLiteral("出题类型"));
     comDig = createList(canvas, "comDig", TwipsRect(4980, 9540, 2595, 465));
-    txtNum = CreateTextBox(canvas, "txtNum", QStringLiteral("10"), TwipsRect(9360, 9525, 795, 495));
-    txtTime = CreateTextBox(canvas, "txtTime", QStringLiteral("5"), TwipsRect(12000, 9540, 975, 465));
+    comDig->setAccessibleName(QStringLiteral("位数"));
+    txtNum = CreateTextBox(canvas, "txtNum", QStringLiteral("10"), TwipsRect(9360, 9525, 795, 495),
+                           QStringLiteral("出题数目"));
+    txtTime = CreateTextBox(canvas, "txtTime", QStringLiteral("5"), TwipsRect(12000, 9540, 975, 465),
+                            QStringLiteral("每道题时间"));
     cmdQ = CreateButton(canvas, "cmdQ", QStringLiteral("出题"), TwipsRect(13260, 9480, 1230, 585));
     cmkQuit = CreateButton(canvas, "cmkQuit", QStringLiteral("关闭"), TwipsRect(15000, 9480, 1350, 585));
 }
@@ -109,8 +113,10 @@ QComboBox* frmTrain02::createList(QWidget& canvas, const char* name, const QRect
 void frmTrain02::createQuestionControls(QWidget& canvas)
 {
     CreateLabel(canvas, "label6", QStringLiteral("列式加减:"), TwipsRect(14760, 3360, 1245, 345));
-    txtChange[0] = CreateTextBox(canvas, "txtChange0", QString(), TwipsRect(15000, 4200, 1275, 495));
-    txtChange[1] = CreateTextBox(canvas, "txtChange1", QString(), TwipsRect(15000, 5160, 1275, 495));
+    txtChange[0] = CreateTextBox(canvas, "txtChange0", QString(), TwipsRect(15000, 4200, 1275, 495),
+                                 QStringLiteral("第一个加数"));
+    txtChange[1] = CreateTextBox(canvas, "txtChange1", QString(), TwipsRect(15000, 5160, 1275, 495),
+                                 QStringLiteral("第二个加数"));
 
     Line1 = new QFrame(&canvas);
     Line1->setObjectName(QStringLiteral("Line1"));
@@ -119,7 +125,7 @@ void frmTrain02::createQuestionControls(QWidget& canvas)
     Line1->setLineWidth(1);
     Line1->setGeometry(QRect(QPoint(Twips(14640), Twips(6240)), QPoint(Twips(16560), Twips(6240))));
 
-    txtN4 = CreateTextBox(canvas, "txtN4", QString(), TwipsRect(15000, 6480, 1335, 495));
+    txtN4 = CreateTextBox(canvas, "txtN4", QString(), TwipsRect(15000, 6480, 1335, 495), QStringLiteral("得数"));
     cmdOk2 = CreateButton(canvas, "cmdOk2", QStringLiteral("完成"), TwipsRect(15000, 7440, 1350, 585));
     labScore = CreateLabel(canvas, "labScore", QStringLiteral(" √"), TwipsRect(15060, 2160, 750, 870), MarkPointSize);
     SetTextColour(*labScore, QColor(255, 0, 0));
@@ -129,7 +135,7 @@ void frmTrain02::createQuestionControls(QWidget& canvas)
 void frmTrain02::createRunControls(QWidget& canvas)
 {
     CreateLabel(canvas, "Label4", QStringLiteral("位数："), TwipsRect(29520, 7515, 855, 345));
-    txtDig = CreateTextBox(canvas, "txtDig", QStringLiteral("1"), TwipsRect(30720, 7455, 615, 465));
+    txtDig = CreateTextBox(canvas, "txtDig", QStringLiteral("1"), TwipsRect(30720, 7455, 615, 465), QStringLiteral("位数"));
     cmdStart = CreateButton(canvas, "cmdStart", QStringLiteral("开始"), TwipsRect(31920, 7440, 990, 480));
     cmdExit = CreateButton(canvas, "cmdExit", QStringLiteral("关闭"), TwipsRect(33720, 7440, 990, 480));
 }

@@ -374,7 +374,7 @@ void TestAnimation::changeNum()
     prepare(abacus, surface, rods, 0);
     FrameRecorder recorder(env.waiter, surface);
     RecordingObserver observer(env.waiter);
-    abacus.setObserver(&observer);
+    abacus.addObserver(&observer);
 
     QVERIFY(abacus.ChangeNum(0, to));
     QString problem;

@@ -47,7 +47,7 @@ public:
     {
         area.resize(1280, 720);
         area.show();
-        window.Abacus().setObserver(&said);
+        window.Abacus().addObserver(&said);
         window.Show(area);
         if (drawing == Drawing::Counted)
             drawCounted();

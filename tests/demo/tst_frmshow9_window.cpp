@@ -164,8 +164,8 @@ void TestFrmShow9Window::enterOnAnotherButtonClicksThatButton()
     QCOMPARE(h.timerOn(), timerOn);
 }
 
-// A click on the abacus in the middle of a pass neither moves a bead nor
-// redraws the frame the pass has drawn.
+// A click or a key on the abacus in the middle of a pass neither moves a
+// bead nor redraws the frame the pass has drawn.
 void TestFrmShow9Window::beadsIgnoreTheMouse()
 {
     Show9Harness h(Show9Harness::Drawing::OnPic);
@@ -181,6 +181,9 @@ void TestFrmShow9Window::beadsIgnoreTheMouse()
         const QPoint bead = pic->toWidget(QPointF(240, 60)).toPoint();
         QTest::mouseMove(pic, bead);
         QTest::mouseClick(pic, Qt::LeftButton, Qt::NoModifier, bead);
+        // Nor do they answer the keys that work the other windows' beads.
+        for (const Qt::Key key : {Qt::Key_5, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down})
+            QTest::keyClick(pic, key);
         after = pic->picture();
         // Enough seen: the pass may stop here.
         h.env.waiter.programEnding = true;

@@ -21,6 +21,8 @@ private slots:
     void clickedBeadsKeepTheAnswer();
     void fiveDigitQuestionShowsLowestFour();
     void shortRun();
+    void keysReachEveryDigitFromEveryDigit();
+    void keysChooseTheRodAndShowIt();
 
 private:
     BeadWindowDriver<frmTrain03>& d() { return *m_driver; }
@@ -165,6 +167,47 @@ void FrmTrain03Test::shortRun()
     QCOMPARE(d().label("labShow")->text(), QStringLiteral("完成"));
     QCOMPARE(d().window.Abacus().Value(), 0.0);
     QVERIFY(!d().timer()->isActive());
+}
+
+void FrmTrain03Test::keysReachEveryDigitFromEveryDigit()
+{
+    PictureBox* pic = d().pic();
+    const cAbacus& abacus = d().window.Abacus();
+    for (int from = 0; from <= 9; ++from) {
+        for (int to = 0; to <= 9; ++to) {
+            QTest::keyClick(pic, static_cast<Qt::Key>(Qt::Key_0 + from));
+            QCOMPARE(abacus.ShownNumber(), double(from));
+            for (int press = 0; press < std::abs(to - from); ++press)
+                QTest::keyClick(pic, to > from ? Qt::Key_Up : Qt::Key_Down);
+            QCOMPARE(abacus.ShownNumber(), double(to));
+        }
+    }
+    // Nothing carries and nothing borrows: 9 and 0 stay as they are.
+    QTest::keyClick(pic, Qt::Key_Up);
+    QCOMPARE(abacus.ShownNumber(), 9.0);
+    QTest::keyClick(pic, Qt::Key_0);
+    QTest::keyClick(pic, Qt::Key_Down);
+    QCOMPARE(abacus.ShownNumber(), 0.0);
+}
+
+void FrmTrain03Test::keysChooseTheRodAndShowIt()
+{
+    PictureBox* pic = d().pic();
+    const auto marked = [pic] { return pic->grab().toImage().convertToFormat(QImage::Format_RGB32) != pic->picture(); };
+    QVERIFY(!marked());
+    QTest::keyClick(pic, Qt::Key_Left);
+    QTest::keyClick(pic, Qt::Key_Left);
+    QTest::keyClick(pic, Qt::Key_7);
+    QTest::keyClick(pic, Qt::Key_Right);
+    QTest::keyClick(pic, Qt::Key_Up);
+    QCOMPARE(d().window.Abacus().ShownNumber(), 710.0);
+    QVERIFY(marked());
+    // Beyond the leftmost rod the choice stays there.
+    for (int press = 0; press < 5; ++press)
+        QTest::keyClick(pic, Qt::Key_Left);
+    QTest::keyClick(pic, Qt::Key_3);
+    QCOMPARE(d().window.Abacus().ShownNumber(), 3710.0);
+    QCOMPARE(d().window.CurrentNum(), 0.0);
 }
 
 QTEST_MAIN(FrmTrain03Test)

@@ -51,8 +51,8 @@ frmTrain02& SessionWindows::Train02() const { return m_main.Train02(); }
 
 QWidget* SessionWindows::StartupPicture() const
 {
-    // The picture lies on the workspace itself, above the child windows.
-    return m_main.Workspace().findChild<QWidget*>(QStringLiteral("pic"), Qt::FindDirectChildrenOnly);
+    // The picture lies beside the workspace, above the child windows.
+    return m_main.Workspace().parentWidget()->findChild<QWidget*>(QStringLiteral("pic"), Qt::FindDirectChildrenOnly);
 }
 
 bool SessionWindows::StartupPictureShown() const

@@ -4,6 +4,8 @@
 #include "abacus/Colours.h"
 #include "abacus/ProgramWide.h"
 #include "demo/frmShow9.h"
+#include "exercises/AccessibleAbacus.h"
+#include "exercises/ExerciseWindow.h"
 #include "exercises/frmTrain01.h"
 #include "exercises/frmTrain03.h"
 #include "platform/PictureBox.h"
@@ -12,6 +14,7 @@
 #include "training/frmTrain02.h"
 
 #include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +27,26 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QTest>
+
+namespace {
+
+// Opens one of the exercise windows.
+using Opener = ExerciseWindow& (*)(frmMain&);
+
+// What the screen reader was told of changed values, by the update handler below.
+QList<double> g_valuesAnnounced;
+
+void recordValueChange(QAccessibleValueChangeEvent& event) { g_valuesAnnounced << event.value().toDouble(); }
+
+QStringList accessibleNames(QAccessibleInterface* node)
+{
+    QStringList names{node->text(QAccessible::Name)};
+    for (int i = 0; i < node->childCount(); ++i)
+        names << accessibleNames(node->child(i));
+    return names;
+}
+
+}  // namespace
 
 class FrmMainTest : public QObject {
     Q_OBJECT
@@ -54,6 +77,9 @@ private slots:
     void smallScreenMaximisesTheWindow();
     void startupLabels_data();
     void startupLabels();
+    void startupLabelsReachTheScreenReader();
+    void abacusTellsTheScreenReader_data();
+    void abacusTellsTheScreenReader();
     void ruleLineFollowsThePlayback();
 
 private:
@@ -234,20 +260,19 @@ void FrmMainTest::idleShowRange()
 
 void FrmMainTest::windowCommandHidesStartupPicture_data()
 {
-    using Opener = ChildWindow& (*)(frmMain&);
     QTest::addColumn<QString>("item");
     QTest::addColumn<Opener>("opens");
-    QTest::addRow("mnuLearnZhu") << "mnuLearnZhu" << Opener([](frmMain& w) -> ChildWindow& { return w.Train01(); });
-    QTest::addRow("mnuTrance01") << "mnuTrance01" << Opener([](frmMain& w) -> ChildWindow& { return w.Train03(); });
-    QTest::addRow("mnuTrance02") << "mnuTrance02" << Opener([](frmMain& w) -> ChildWindow& { return w.Train02(); });
+    QTest::addRow("mnuLearnZhu") << "mnuLearnZhu" << Opener([](frmMain& w) -> ExerciseWindow& { return w.Train01(); });
+    QTest::addRow("mnuTrance01") << "mnuTrance01" << Opener([](frmMain& w) -> ExerciseWindow& { return w.Train03(); });
+    QTest::addRow("mnuTrance02") << "mnuTrance02" << Opener([](frmMain& w) -> ExerciseWindow& { return w.Train02(); });
     QTest::addRow("mnuShow01_9Add") << "mnuShow01_9Add"
-                                    << Opener([](frmMain& w) -> ChildWindow& { return w.Show9(); });
-    QTest::addRow("mnuGame01_识珠") << "mnuGame01_识珠" << Opener([](frmMain& w) -> ChildWindow& { return w.Train03(); });
+                                    << Opener([](frmMain& w) -> ExerciseWindow& { return w.Show9(); });
+    QTest::addRow("mnuGame01_识珠") << "mnuGame01_识珠"
+                                  << Opener([](frmMain& w) -> ExerciseWindow& { return w.Train03(); });
 }
 
 void FrmMainTest::windowCommandHidesStartupPicture()
 {
-    using Opener = ChildWindow& (*)(frmMain&);
     QFETCH(QString, item);
     QFETCH(Opener, opens);
     ProgramWide::ColorfulBeads = true;
@@ -371,6 +396,58 @@ void FrmMainTest::ruleLineFollowsThePlayback()
 
     window.Unload();
     QCOMPARE(line->text(), QString());
+}
+
+void FrmMainTest::startupLabelsReachTheScreenReader()
+{
+    const QStringList names = accessibleNames(QAccessible::queryAccessibleInterface(m_window.get()));
+    const QList<QLabel*> labels = startupPicture()->findChildren<QLabel*>();
+    QCOMPARE(labels.size(), 8);
+    for (const QLabel* label : labels)
+        QVERIFY2(names.contains(label->text()), qPrintable(label->text()));
+    QVERIFY(names.contains(QStringLiteral("算盘")));
+}
+
+void FrmMainTest::abacusTellsTheScreenReader_data()
+{
+    windowCommandHidesStartupPicture_data();
+    QTest::addRow("start-up picture") << QString() << Opener(nullptr);
+}
+
+void FrmMainTest::abacusTellsTheScreenReader()
+{
+    QFETCH(QString, item);
+    QFETCH(Opener, opens);
+    cAbacus* abacus = &m_window->Abacus();
+    QWidget* pic = m_window->findChild<PictureBox*>(QStringLiteral("pic2"));
+    if (opens) {
+        action(item.toUtf8().constData())->trigger();
+        ExerciseWindow& window = opens(*m_window);
+        abacus = &window.Abacus();
+        pic = window.Canvas()->findChild<PictureBox*>(QStringLiteral("pic"));
+        for (QLineEdit* box : window.Canvas()->findChildren<QLineEdit*>())
+            QVERIFY2(!QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name).isEmpty(),
+                     qPrintable(box->objectName()));
+    }
+    g_valuesAnnounced.clear();
+    const AccessibleAbacus::Listener before = AccessibleAbacus::SetListener(recordValueChange);
+    abacus->Draw(1234);
+    abacus->Draw(1234);
+    double from = -1;
+    double one = 1;
+    QVERIFY(abacus->AddNum(from, one));
+    AccessibleAbacus::SetListener(before);
+
+    // Once per new number, not at every frame of the move.
+    QCOMPARE(g_valuesAnnounced, QList<double>({1234, 1235}));
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(pic);
+    QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("算盘"));
+    QCOMPARE(spoken->text(QAccessible::Description), QStringLiteral("1235"));
+    QCOMPARE(spoken->valueInterface()->currentValue().toDouble(), 1235.0);
+    const int rods = abacus->Cols();
+    QAccessibleInterface* tens = spoken->child(spoken->childCount() - 2);
+    QCOMPARE(tens->text(QAccessible::Description), QStringLiteral("第%1档：3").arg(rods - 1));
+    QCOMPARE(tens->parent(), spoken);
 }
 
 QTEST_MAIN(FrmMainTest)

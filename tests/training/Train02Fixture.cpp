@@ -11,7 +11,7 @@ Train02Fixture::Train02Fixture()
 {
     area.resize(1280, 720);
     area.show();
-    window.Abacus().setObserver(&said);
+    window.Abacus().addObserver(&said);
     window.Show(area);
 }
 

@@ -10,9 +10,14 @@
 
 namespace {
 
-QColor fromColourValue(std::int32_t bgr)
+QRgb fromColourValue(std::int32_t bgr) { return qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+void fill(QImage& image, const QRect& pixels, QRgb colour)
 {
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    const qsizetype stride = image.bytesPerLine() / 4;
+    QRgb* row = reinterpret_cast<QRgb*>(image.bits()) + pixels.top() * stride + pixels.left();
+    for (int y = 0; y < pixels.height(); ++y, row += stride)
+        std::fill(row, row + pixels.width(), colour);
 }
 
 }  // namespace
@@ -37,52 +42,66 @@ void PictureBox::setScale(double left, double top, double right, double bottom)
 void PictureBox::setBackColor(std::int32_t colour)
 {
     // A new background colour wipes the picture, as on a classic picture box.
-    m_background = fromColourValue(colour);
+    const QRgb background = fromColourValue(colour);
+    if (background != m_background)
+        m_inked = m_image.rect();
+    m_background = background;
     clear();
 }
 
 void PictureBox::clear()
 {
-    m_image.fill(m_background);
+    // Only what was drawn since the last clear needs wiping, and a second
+    // clear in a row (the abacus clears twice before each drawing) nothing.
     m_sinceClear.clear();
-    scheduleRepaint();
+    if (m_inked.isEmpty())
+        return;
+    fill(m_image, m_inked, m_background);
+    changed(m_inked);
+    m_inked = QRect();
 }
 
 void PictureBox::setLineWidth(int pixels) { m_lineWidth = pixels; }
 
 void PictureBox::drawLine(float x1, float y1, float x2, float y2, std::int32_t colour)
 {
-    m_sinceClear.push_back({false, m_lineWidth, colour, QLineF(x1, y1, x2, y2)});
+    m_sinceClear.push_back({false, m_lineWidth, fromColourValue(colour), QLineF(x1, y1, x2, y2)});
     paintStroke(m_sinceClear.back());
 }
 
 void PictureBox::drawRectangle(float x1, float y1, float x2, float y2, std::int32_t colour)
 {
-    m_sinceClear.push_back({true, m_lineWidth, colour, QLineF(x1, y1, x2, y2)});
+    m_sinceClear.push_back({true, m_lineWidth, fromColourValue(colour), QLineF(x1, y1, x2, y2)});
     paintStroke(m_sinceClear.back());
 }
 
 void PictureBox::paintStroke(const Stroke& stroke)
 {
     const int width = std::max(1, qRound(stroke.width * m_image.devicePixelRatio()));
-    const QRgb colour = fromColourValue(stroke.colour).rgb();
+    QRect touched;
     if (stroke.rectangle) {
         const QRectF r = m_toPixels.mapRect(QRectF(stroke.points.p1(), stroke.points.p2()));
         const QPointF corners[] = {r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft(), r.topLeft()};
         for (int side = 0; side < 4; ++side)
-            AliasedLine::Draw(m_image, QLineF(corners[side], corners[side + 1]), width, colour);
+            touched |= AliasedLine::Draw(m_image, QLineF(corners[side], corners[side + 1]), width, stroke.colour);
     } else {
-        AliasedLine::Draw(m_image, m_toPixels.map(stroke.points), width, colour);
+        touched = AliasedLine::Draw(m_image, m_toPixels.map(stroke.points), width, stroke.colour);
     }
-    scheduleRepaint();
+    m_inked |= touched;
+    changed(touched);
 }
 
-void PictureBox::scheduleRepaint()
+// Asks for a repaint of what changed, once for the many lines of a drawing
+// that all fall inside what was cleared before them.
+void PictureBox::changed(const QRect& pixels)
 {
-    if (!m_repaintScheduled) {
-        m_repaintScheduled = true;
-        update();
-    }
+    if (pixels.isEmpty() || m_unshown.contains(pixels))
+        return;
+    m_unshown |= pixels;
+    const qreal ratio = m_image.devicePixelRatio();
+    const QRectF inWidget(m_unshown.x() / ratio, m_unshown.y() / ratio, m_unshown.width() / ratio,
+                          m_unshown.height() / ratio);
+    update(inWidget.toAlignedRect());
 }
 
 QImage PictureBox::picture() { return m_image; }
@@ -93,15 +112,25 @@ QPointF PictureBox::toWidget(QPointF userPosition) const { return m_transform.ma
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
-    m_repaintScheduled = false;
+    // Moved to a screen of another pixel density: draw everything again at
+    // that density rather than stretch the old pixels.
+    if (devicePixelRatioF() != m_image.devicePixelRatio()) {
+        rebuildImage();
+        if (event->rect() != rect())
+            update();
+    }
+    m_unshown = QRect();
+    // Whole, at the widget's origin: the image has the screen's pixel
+    // density, and the painter keeps to the region being repainted.
     QPainter onScreen(this);
-    onScreen.drawImage(event->rect(), m_image, event->rect());
+    onScreen.drawImage(QPointF(0, 0), m_image);
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     rebuildImage();
+    update();
 }
 
 void PictureBox::rebuildImage()
@@ -111,10 +140,12 @@ void PictureBox::rebuildImage()
     m_image = QImage(pixels, QImage::Format_RGB32);
     m_image.setDevicePixelRatio(ratio);
     m_image.fill(m_background);
+    m_inked = QRect();
+    // The caller shows the whole new image.
+    m_unshown = m_image.rect();
     updateTransform();
     for (const Stroke& stroke : m_sinceClear)
         paintStroke(stroke);
-    scheduleRepaint();
 }
 
 void PictureBox::updateTransform()

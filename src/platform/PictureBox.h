@@ -11,7 +11,8 @@
 // A drawing surface on a widget. Everything is painted into a persistent
 // image at the screen's pixel density, and paintEvent only copies it, so a
 // covered window comes back as it was. Pointer positions are reported in
-// the user scale.
+// the user scale. An abacus redraws itself whole twenty times a second while
+// it animates, so only what changed is cleared and copied to the screen.
 class PictureBox : public QWidget, public DrawingSurface {
     Q_OBJECT
 
@@ -41,18 +42,19 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    // One drawing call since the last clear, kept to repaint after a resize.
+    // One drawing call since the last clear, kept to repaint after a resize
+    // or at another screen's pixel density.
     struct Stroke {
         bool rectangle;
         int width;
-        std::int32_t colour;
+        QRgb colour;
         QLineF points;
     };
 
     void rebuildImage();
     void updateTransform();
     void paintStroke(const Stroke& stroke);
-    void scheduleRepaint();
+    void changed(const QRect& pixels);
 
     QImage m_image;
     QTransform m_transform;
@@ -62,8 +64,11 @@ private:
     double m_top = 0;
     double m_right = 1;
     double m_bottom = 1;
-    QColor m_background = Qt::black;
+    QRgb m_background = qRgb(0, 0, 0);
     int m_lineWidth = 1;
     std::vector<Stroke> m_sinceClear;
-    bool m_repaintScheduled = false;
+    // Image pixels outside this rectangle show the background.
+    QRect m_inked;
+    // Image pixels changed since the screen was last given the picture.
+    QRect m_unshown;
 };

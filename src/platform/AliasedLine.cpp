@@ -130,9 +130,11 @@ QRect Draw(QImage& image, const QLineF& line, int width, QRgb colour)
     const QRect covered(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
                         QPoint(std::max(from.x(), to.x()) + width - 1, std::max(from.y(), to.y()) + width - 1));
     const Walk walk(from, to);
-    if (!pixels.holds(covered))
+    if (!pixels.holds(covered)) {
         stampClipped(pixels, walk, width, colour);
-    else if (width == 2)
+        return covered & image.rect();
+    }
+    if (width == 2)
         stampInside<2>(pixels, walk, width, colour);
     else if (width == 3)
         stampInside<3>(pixels, walk, width, colour);
@@ -140,7 +142,7 @@ QRect Draw(QImage& image, const QLineF& line, int width, QRgb colour)
         stampInside<4>(pixels, walk, width, colour);
     else
         stampInside<0>(pixels, walk, width, colour);
-    return covered & image.rect();
+    return covered;
 }
 
 }  // namespace AliasedLine

@@ -12,12 +12,30 @@ namespace {
 
 QRgb fromColourValue(std::int32_t bgr) { return qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
+// One row by hand, the others copied from it: the library's copy is
+// vectorised, a loop storing one pixel at a time is not.
 void fill(QImage& image, const QRect& pixels, QRgb colour)
 {
     const qsizetype stride = image.bytesPerLine() / 4;
-    QRgb* row = reinterpret_cast<QRgb*>(image.bits()) + pixels.top() * stride + pixels.left();
-    for (int y = 0; y < pixels.height(); ++y, row += stride)
-        std::fill(row, row + pixels.width(), colour);
+    QRgb* const first = reinterpret_cast<QRgb*>(image.bits()) + pixels.top() * stride + pixels.left();
+    std::fill_n(first, pixels.width(), colour);
+    for (int y = 1; y < pixels.height(); ++y)
+        std::copy_n(first, pixels.width(), first + y * stride);
+}
+
+// QRect's own tests are not inline, and these run for every line.
+bool within(const QRect& inner, const QRect& outer)
+{
+    return inner.left() >= outer.left() && inner.top() >= outer.top() && inner.right() <= outer.right()
+        && inner.bottom() <= outer.bottom();
+}
+
+void extend(QRect& area, const QRect& added)
+{
+    if (area.isEmpty())
+        area = added;
+    else if (!added.isEmpty() && !within(added, area))
+        area |= added;
 }
 
 }  // namespace
@@ -77,7 +95,7 @@ void PictureBox::drawRectangle(float x1, float y1, float x2, float y2, std::int3
 
 void PictureBox::paintStroke(const Stroke& stroke)
 {
-    const int width = std::max(1, qRound(stroke.width * m_image.devicePixelRatio()));
+    const int width = std::max(1, qRound(stroke.width * m_ratio));
     QRect touched;
     if (stroke.rectangle) {
         const QRectF r = m_toPixels.mapRect(QRectF(stroke.points.p1(), stroke.points.p2()));
@@ -85,9 +103,9 @@ void PictureBox::paintStroke(const Stroke& stroke)
         for (int side = 0; side < 4; ++side)
             touched |= AliasedLine::Draw(m_image, QLineF(corners[side], corners[side + 1]), width, stroke.colour);
     } else {
-        touched = AliasedLine::Draw(m_image, m_toPixels.map(stroke.points), width, stroke.colour);
+        touched = AliasedLine::Draw(m_image, toPixels(stroke.points), width, stroke.colour);
     }
-    m_inked |= touched;
+    extend(m_inked, touched);
     changed(touched);
 }
 
@@ -95,13 +113,21 @@ void PictureBox::paintStroke(const Stroke& stroke)
 // that all fall inside what was cleared before them.
 void PictureBox::changed(const QRect& pixels)
 {
-    if (pixels.isEmpty() || m_unshown.contains(pixels))
+    if (pixels.isEmpty() || within(pixels, m_unshown))
         return;
-    m_unshown |= pixels;
-    const qreal ratio = m_image.devicePixelRatio();
-    const QRectF inWidget(m_unshown.x() / ratio, m_unshown.y() / ratio, m_unshown.width() / ratio,
-                          m_unshown.height() / ratio);
+    extend(m_unshown, pixels);
+    const QRectF inWidget(m_unshown.x() / m_ratio, m_unshown.y() / m_ratio, m_unshown.width() / m_ratio,
+                          m_unshown.height() / m_ratio);
     update(inWidget.toAlignedRect());
+}
+
+// m_toPixels only scales and shifts; QTransform::map would first ask which.
+QLineF PictureBox::toPixels(const QLineF& user) const
+{
+    const double sx = m_toPixels.m11();
+    const double sy = m_toPixels.m22();
+    return {user.x1() * sx + m_toPixels.dx(), user.y1() * sy + m_toPixels.dy(), user.x2() * sx + m_toPixels.dx(),
+            user.y2() * sy + m_toPixels.dy()};
 }
 
 QImage PictureBox::picture() { return m_image; }
@@ -114,7 +140,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
 {
     // Moved to a screen of another pixel density: draw everything again at
     // that density rather than stretch the old pixels.
-    if (devicePixelRatioF() != m_image.devicePixelRatio()) {
+    if (devicePixelRatioF() != m_ratio) {
         rebuildImage();
         if (event->rect() != rect())
             update();
@@ -135,10 +161,10 @@ void PictureBox::resizeEvent(QResizeEvent* event)
 
 void PictureBox::rebuildImage()
 {
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
+    m_ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * m_ratio).toSize().expandedTo(QSize(1, 1));
     m_image = QImage(pixels, QImage::Format_RGB32);
-    m_image.setDevicePixelRatio(ratio);
+    m_image.setDevicePixelRatio(m_ratio);
     m_image.fill(m_background);
     m_inked = QRect();
     // The caller shows the whole new image.
@@ -153,8 +179,7 @@ void PictureBox::updateTransform()
     const double sx = width() / (m_right - m_left);
     const double sy = height() / (m_bottom - m_top);
     m_transform = QTransform(sx, 0, 0, sy, -m_left * sx, -m_top * sy);
-    const qreal ratio = m_image.devicePixelRatio();
-    m_toPixels = m_transform * QTransform::fromScale(ratio, ratio);
+    m_toPixels = m_transform * QTransform::fromScale(m_ratio, m_ratio);
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event)

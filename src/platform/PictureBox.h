@@ -54,9 +54,12 @@ private:
     void rebuildImage();
     void updateTransform();
     void paintStroke(const Stroke& stroke);
+    QLineF toPixels(const QLineF& user) const;
     void changed(const QRect& pixels);
 
     QImage m_image;
+    // The image's pixels per widget unit: the screen's when it was made.
+    qreal m_ratio = 1;
     QTransform m_transform;
     // User units to image pixels: m_transform at the image's pixel density.
     QTransform m_toPixels;

@@ -58,17 +58,17 @@ struct Walk {
     }
 };
 
-// The image's pixels, taken once per line: asking the image for each
-// scan line costs a detach check every time.
+// The image's pixels that may change, taken once per line: asking the image
+// for each scan line costs a detach check every time.
 struct Pixels {
     QRgb* first;
     qsizetype stride;
-    int width;
-    int height;
+    QRect clip;
 
     bool holds(const QRect& area) const
     {
-        return area.left() >= 0 && area.top() >= 0 && area.right() < width && area.bottom() < height;
+        return area.left() >= clip.left() && area.top() >= clip.top() && area.right() <= clip.right()
+            && area.bottom() <= clip.bottom();
     }
 
     // Only for squares that lie wholly inside the image. A side known when
@@ -86,10 +86,10 @@ struct Pixels {
 
     void fillSquare(int left, int top, int side, QRgb colour) const
     {
-        const int x0 = std::max(left, 0);
-        const int x1 = std::min(left + side, width);
-        const int y1 = std::min(top + side, height);
-        for (int y = std::max(top, 0); y < y1 && x0 < x1; ++y)
+        const int x0 = std::max(left, clip.left());
+        const int x1 = std::min(left + side, clip.right() + 1);
+        const int y1 = std::min(top + side, clip.bottom() + 1);
+        for (int y = std::max(top, clip.top()); y < y1 && x0 < x1; ++y)
             std::fill(first + y * stride + x0, first + y * stride + x1, colour);
     }
 };
@@ -115,26 +115,39 @@ void stampClipped(const Pixels& pixels, Walk walk, int width, QRgb colour)
     }
 }
 
+// The square brush's top-left corner at each end of the line.
+QLine corners(const QLineF& line, int width)
+{
+    return {firstCovered(line.x1(), width), firstCovered(line.y1(), width), firstCovered(line.x2(), width),
+            firstCovered(line.y2(), width)};
+}
+
+QRect coveredBy(const QLine& ends, int width)
+{
+    return {QPoint(std::min(ends.x1(), ends.x2()), std::min(ends.y1(), ends.y2())),
+            QPoint(std::max(ends.x1(), ends.x2()) + width - 1, std::max(ends.y1(), ends.y2()) + width - 1)};
+}
+
 }  // namespace
 
 namespace AliasedLine {
 
-QRect Draw(QImage& image, const QLineF& line, int width, QRgb colour)
+QRect Covered(const QLineF& line, int width)
+{
+    return drawable(line) ? coveredBy(corners(line, width), width) : QRect();
+}
+
+void Draw(QImage& image, const QLineF& line, int width, QRgb colour, const QRect& clip)
 {
     if (!drawable(line))
-        return {};
-    const Pixels pixels{reinterpret_cast<QRgb*>(image.bits()), image.bytesPerLine() / 4, image.width(),
-                        image.height()};
-    const QPoint from(firstCovered(line.x1(), width), firstCovered(line.y1(), width));
-    const QPoint to(firstCovered(line.x2(), width), firstCovered(line.y2(), width));
-    const QRect covered(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
-                        QPoint(std::max(from.x(), to.x()) + width - 1, std::max(from.y(), to.y()) + width - 1));
-    const Walk walk(from, to);
-    if (!pixels.holds(covered)) {
+        return;
+    const Pixels pixels{reinterpret_cast<QRgb*>(image.bits()), image.bytesPerLine() / 4,
+                        clip.isNull() ? image.rect() : clip};
+    const QLine ends = corners(line, width);
+    const Walk walk(ends.p1(), ends.p2());
+    if (!pixels.holds(coveredBy(ends, width)))
         stampClipped(pixels, walk, width, colour);
-        return covered & image.rect();
-    }
-    if (width == 2)
+    else if (width == 2)
         stampInside<2>(pixels, walk, width, colour);
     else if (width == 3)
         stampInside<3>(pixels, walk, width, colour);
@@ -142,7 +155,6 @@ QRect Draw(QImage& image, const QLineF& line, int width, QRgb colour)
         stampInside<4>(pixels, walk, width, colour);
     else
         stampInside<0>(pixels, walk, width, colour);
-    return covered;
 }
 
 }  // namespace AliasedLine

@@ -9,7 +9,10 @@
 // its general path stroker, which costs about ten times more for the
 // thousands of short bead lines of one abacus drawing.
 namespace AliasedLine {
-// line in image pixels; width of 1 or more. Returns the image pixels it may
-// have changed (empty when none).
-QRect Draw(QImage& image, const QLineF& line, int width, QRgb colour);
+// Lines in image pixels, of a width of 1 or more.
+// The pixels a line may change: empty for a line that draws nothing.
+QRect Covered(const QLineF& line, int width);
+// Changes only pixels inside clip, which lies within the image; a null clip
+// is the whole image.
+void Draw(QImage& image, const QLineF& line, int width, QRgb colour, const QRect& clip = QRect());
 }

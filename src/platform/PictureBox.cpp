@@ -23,22 +23,39 @@ void fill(QImage& image, const QRect& pixels, QRgb colour)
         std::copy_n(first, pixels.width(), first + y * stride);
 }
 
-// QRect's own tests are not inline, and these run for every line.
-bool within(const QRect& inner, const QRect& outer)
+// QRect's own operators are not inline, and these run for every line.
+bool overlap(const QRect& a, const QRect& b)
 {
-    return inner.left() >= outer.left() && inner.top() >= outer.top() && inner.right() <= outer.right()
-        && inner.bottom() <= outer.bottom();
+    return a.left() <= b.right() && b.left() <= a.right() && a.top() <= b.bottom() && b.top() <= a.bottom();
+}
+
+QRect intersected(const QRect& a, const QRect& b)
+{
+    QRect both;
+    both.setCoords(std::max(a.left(), b.left()), std::max(a.top(), b.top()), std::min(a.right(), b.right()),
+                   std::min(a.bottom(), b.bottom()));
+    return both;
 }
 
 void extend(QRect& area, const QRect& added)
 {
-    if (area.isEmpty())
+    if (added.isEmpty())
+        return;
+    if (area.isEmpty()) {
         area = added;
-    else if (!added.isEmpty() && !within(added, area))
-        area |= added;
+        return;
+    }
+    area.setCoords(std::min(area.left(), added.left()), std::min(area.top(), added.top()),
+                   std::max(area.right(), added.right()), std::max(area.bottom(), added.bottom()));
 }
 
 }  // namespace
+
+bool PictureBox::Stroke::drawsLike(const Stroke& other) const
+{
+    return rectangle == other.rectangle && colour == other.colour && pixelWidth == other.pixelWidth
+        && (rectangle ? frame == other.frame : pixels == other.pixels);
+}
 
 PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent)
@@ -61,91 +78,142 @@ void PictureBox::setBackColor(std::int32_t colour)
 {
     // A new background colour wipes the picture, as on a classic picture box.
     const QRgb background = fromColourValue(colour);
-    if (background != m_background)
-        m_inked = m_image.rect();
+    m_backgroundChanged = m_backgroundChanged || background != m_background;
     m_background = background;
     clear();
 }
 
 void PictureBox::clear()
 {
-    // Only what was drawn since the last clear needs wiping, and a second
-    // clear in a row (the abacus clears twice before each drawing) nothing.
+    if (!m_behind) {
+        std::swap(m_inImage, m_sinceClear);
+        bringUpToDateSoon();
+    }
     m_sinceClear.clear();
-    if (m_inked.isEmpty())
-        return;
-    fill(m_image, m_inked, m_background);
-    changed(m_inked);
-    m_inked = QRect();
 }
 
 void PictureBox::setLineWidth(int pixels) { m_lineWidth = pixels; }
 
 void PictureBox::drawLine(float x1, float y1, float x2, float y2, std::int32_t colour)
 {
-    m_sinceClear.push_back({false, m_lineWidth, fromColourValue(colour), QLineF(x1, y1, x2, y2)});
-    paintStroke(m_sinceClear.back());
+    record(false, x1, y1, x2, y2, colour);
 }
 
 void PictureBox::drawRectangle(float x1, float y1, float x2, float y2, std::int32_t colour)
 {
-    m_sinceClear.push_back({true, m_lineWidth, fromColourValue(colour), QLineF(x1, y1, x2, y2)});
-    paintStroke(m_sinceClear.back());
+    record(true, x1, y1, x2, y2, colour);
 }
 
-void PictureBox::paintStroke(const Stroke& stroke)
+void PictureBox::record(bool rectangle, float x1, float y1, float x2, float y2, std::int32_t colour)
 {
-    const int width = std::max(1, qRound(stroke.width * m_ratio));
-    QRect touched;
-    if (stroke.rectangle) {
-        const QRectF r = m_toPixels.mapRect(QRectF(stroke.points.p1(), stroke.points.p2()));
-        const QPointF corners[] = {r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft(), r.topLeft()};
-        for (int side = 0; side < 4; ++side)
-            touched |= AliasedLine::Draw(m_image, QLineF(corners[side], corners[side + 1]), width, stroke.colour);
-    } else {
-        touched = AliasedLine::Draw(m_image, toPixels(stroke.points), width, stroke.colour);
+    if (!m_behind) {
+        m_inImage = m_sinceClear;
+        bringUpToDateSoon();
     }
-    extend(m_inked, touched);
-    changed(touched);
+    Stroke& stroke = m_sinceClear.emplace_back();
+    stroke.rectangle = rectangle;
+    stroke.width = m_lineWidth;
+    stroke.colour = fromColourValue(colour);
+    stroke.user = QLineF(x1, y1, x2, y2);
+    place(stroke);
 }
 
-// Asks for a repaint of what changed, once for the many lines of a drawing
-// that all fall inside what was cleared before them.
-void PictureBox::changed(const QRect& pixels)
+void PictureBox::bringUpToDateSoon()
 {
-    if (pixels.isEmpty() || within(pixels, m_unshown))
+    if (!m_behind) {
+        m_behind = true;
+        QMetaObject::invokeMethod(this, &PictureBox::bringUpToDate, Qt::QueuedConnection);
+    }
+}
+
+// Where the stroke lands in the image now. m_toPixels only scales and shifts:
+// QTransform::map would first ask which, for every line.
+void PictureBox::place(Stroke& stroke) const
+{
+    const QLineF& user = stroke.user;
+    stroke.pixelWidth = std::max(1, qRound(stroke.width * m_ratio));
+    QRect covered;
+    if (stroke.rectangle) {
+        stroke.frame = m_toPixels.mapRect(QRectF(user.p1(), user.p2()));
+        covered = AliasedLine::Covered(QLineF(stroke.frame.topLeft(), stroke.frame.bottomRight()), stroke.pixelWidth);
+    } else {
+        const double sx = m_toPixels.m11();
+        const double sy = m_toPixels.m22();
+        stroke.pixels = QLineF(user.x1() * sx + m_toPixels.dx(), user.y1() * sy + m_toPixels.dy(),
+                               user.x2() * sx + m_toPixels.dx(), user.y2() * sy + m_toPixels.dy());
+        covered = AliasedLine::Covered(stroke.pixels, stroke.pixelWidth);
+    }
+    stroke.covered = intersected(covered, m_image.rect());
+}
+
+void PictureBox::paintStroke(const Stroke& stroke, const QRect& clip)
+{
+    if (!stroke.rectangle) {
+        AliasedLine::Draw(m_image, stroke.pixels, stroke.pixelWidth, stroke.colour, clip);
         return;
-    extend(m_unshown, pixels);
-    const QRectF inWidget(m_unshown.x() / m_ratio, m_unshown.y() / m_ratio, m_unshown.width() / m_ratio,
-                          m_unshown.height() / m_ratio);
-    update(inWidget.toAlignedRect());
+    }
+    const QRectF& r = stroke.frame;
+    const QPointF corners[] = {r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft(), r.topLeft()};
+    for (int side = 0; side < 4; ++side)
+        AliasedLine::Draw(m_image, QLineF(corners[side], corners[side + 1]), stroke.pixelWidth, stroke.colour, clip);
 }
 
-// m_toPixels only scales and shifts; QTransform::map would first ask which.
-QLineF PictureBox::toPixels(const QLineF& user) const
+// Pixels outside this area are covered by the same strokes, in the same
+// order, in the image and in the drawing since the last clear.
+QRect PictureBox::changedArea() const
 {
-    const double sx = m_toPixels.m11();
-    const double sy = m_toPixels.m22();
-    return {user.x1() * sx + m_toPixels.dx(), user.y1() * sy + m_toPixels.dy(), user.x2() * sx + m_toPixels.dx(),
-            user.y2() * sy + m_toPixels.dy()};
+    if (m_backgroundChanged)
+        return m_image.rect();
+    QRect area;
+    const std::size_t common = std::min(m_inImage.size(), m_sinceClear.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        if (!m_inImage[i].drawsLike(m_sinceClear[i])) {
+            extend(area, m_inImage[i].covered);
+            extend(area, m_sinceClear[i].covered);
+        }
+    }
+    for (std::size_t i = common; i < m_inImage.size(); ++i)
+        extend(area, m_inImage[i].covered);
+    for (std::size_t i = common; i < m_sinceClear.size(); ++i)
+        extend(area, m_sinceClear[i].covered);
+    return area;
 }
 
-QImage PictureBox::picture() { return m_image; }
+void PictureBox::bringUpToDate()
+{
+    if (!m_behind)
+        return;
+    m_behind = false;
+    const QRect area = changedArea();
+    m_backgroundChanged = false;
+    if (area.isEmpty())
+        return;
+    fill(m_image, area, m_background);
+    for (const Stroke& stroke : m_sinceClear) {
+        if (overlap(stroke.covered, area))
+            paintStroke(stroke, area);
+    }
+    update(QRectF(area.x() / m_ratio, area.y() / m_ratio, area.width() / m_ratio, area.height() / m_ratio)
+               .toAlignedRect());
+}
+
+QImage PictureBox::picture()
+{
+    bringUpToDate();
+    return m_image;
+}
 
 QPointF PictureBox::toUser(QPointF widgetPosition) const { return m_transform.inverted().map(widgetPosition); }
 
 QPointF PictureBox::toWidget(QPointF userPosition) const { return m_transform.map(userPosition); }
 
-void PictureBox::paintEvent(QPaintEvent* event)
+void PictureBox::paintEvent(QPaintEvent*)
 {
     // Moved to a screen of another pixel density: draw everything again at
     // that density rather than stretch the old pixels.
-    if (devicePixelRatioF() != m_ratio) {
+    if (devicePixelRatioF() != m_ratio)
         rebuildImage();
-        if (event->rect() != rect())
-            update();
-    }
-    m_unshown = QRect();
+    bringUpToDate();
     // Whole, at the widget's origin: the image has the screen's pixel
     // density, and the painter keeps to the region being repainted.
     QPainter onScreen(this);
@@ -156,7 +224,6 @@ void PictureBox::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     rebuildImage();
-    update();
 }
 
 void PictureBox::rebuildImage()
@@ -165,13 +232,12 @@ void PictureBox::rebuildImage()
     const QSize pixels = (QSizeF(size()) * m_ratio).toSize().expandedTo(QSize(1, 1));
     m_image = QImage(pixels, QImage::Format_RGB32);
     m_image.setDevicePixelRatio(m_ratio);
-    m_image.fill(m_background);
-    m_inked = QRect();
-    // The caller shows the whole new image.
-    m_unshown = m_image.rect();
+    m_backgroundChanged = true;
+    m_inImage.clear();
     updateTransform();
-    for (const Stroke& stroke : m_sinceClear)
-        paintStroke(stroke);
+    for (Stroke& stroke : m_sinceClear)
+        place(stroke);
+    bringUpToDateSoon();
 }
 
 void PictureBox::updateTransform()

@@ -11,8 +11,14 @@
 // A drawing surface on a widget. Everything is painted into a persistent
 // image at the screen's pixel density, and paintEvent only copies it, so a
 // covered window comes back as it was. Pointer positions are reported in
-// the user scale. An abacus redraws itself whole twenty times a second while
-// it animates, so only what changed is cleared and copied to the screen.
+// the user scale.
+//
+// An animating abacus wipes and redraws all of itself twenty times a second
+// although only the beads of one rod move. So the lines drawn since the last
+// clear are compared, once the program is back in its event loop, with those
+// the image shows: only the area where they differ is wiped, redrawn and
+// copied to the screen. The picture is the same as if every line had been
+// drawn at once.
 class PictureBox : public QWidget, public DrawingSurface {
     Q_OBJECT
 
@@ -26,7 +32,7 @@ public:
     void drawLine(float x1, float y1, float x2, float y2, std::int32_t colour) override;
     void drawRectangle(float x1, float y1, float x2, float y2, std::int32_t colour) override;
 
-    // What the window shows now.
+    // Everything drawn so far: what the window shows once repainted.
     QImage picture();
     QPointF toUser(QPointF widgetPosition) const;
     QPointF toWidget(QPointF userPosition) const;
@@ -42,20 +48,30 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    // One drawing call since the last clear, kept to repaint after a resize
-    // or at another screen's pixel density.
+    // One drawing call since the last clear, as asked and as placed in the
+    // image. Kept to tell what a new drawing changes, and to draw again after
+    // a resize or at another screen's pixel density.
     struct Stroke {
         bool rectangle;
         int width;
         QRgb colour;
-        QLineF points;
+        QLineF user;  // a line's ends or a rectangle's corners
+        QLineF pixels;  // a line's ends
+        QRectF frame;  // a rectangle
+        int pixelWidth;
+        QRect covered;
+
+        bool drawsLike(const Stroke& other) const;
     };
 
+    void record(bool rectangle, float x1, float y1, float x2, float y2, std::int32_t colour);
+    void place(Stroke& stroke) const;
+    void paintStroke(const Stroke& stroke, const QRect& clip);
+    void bringUpToDateSoon();
+    QRect changedArea() const;
+    void bringUpToDate();
     void rebuildImage();
     void updateTransform();
-    void paintStroke(const Stroke& stroke);
-    QLineF toPixels(const QLineF& user) const;
-    void changed(const QRect& pixels);
 
     QImage m_image;
     // The image's pixels per widget unit: the screen's when it was made.
@@ -70,8 +86,10 @@ private:
     QRgb m_background = qRgb(0, 0, 0);
     int m_lineWidth = 1;
     std::vector<Stroke> m_sinceClear;
-    // Image pixels outside this rectangle show the background.
-    QRect m_inked;
-    // Image pixels changed since the screen was last given the picture.
-    QRect m_unshown;
+    // Drawing calls wait for bringUpToDate, posted when the first of them
+    // comes. Until it has run, the image shows m_inImage on the background
+    // (or on another background when m_backgroundChanged); then m_sinceClear.
+    bool m_behind = false;
+    std::vector<Stroke> m_inImage;
+    bool m_backgroundChanged = false;
 };

@@ -33,8 +33,8 @@ struct Board {
 const Board Boards[] = {
     {"main window pic2", 5, 7095, 3855, 0},
     {"frmTrain01 pic", 5, 14235, 8250, 0},
-    {"frmShow9 pic", 10, 16755, 8970, 1.0},
-    {"frmShow9-sized pic", 21, 16755, 8970, 2.5},
+    {"frmShow9 pic", 10, 16755, 8970, 0.4},
+    {"frmShow9-sized pic", 21, 16755, 8970, 0.8},
 };
 
 // A different number at every draw, so beads do move between frames.
@@ -100,8 +100,13 @@ void measureBoard(ReportTable& table, const Board& board)
     cAbacus abacus;
     abacus.Init(&pic, board.rods);
 
-    const auto drawOnly = timeEach(MeasuredDraws, [&](int i) { abacus.Draw(numberFor(i)); });
-    addRow(table, boardName(board) + ": Draw", drawOnly, board.limitMs);
+    // The surface brings its image up to date once the program is back in its
+    // event loop; asking for the picture makes it do so inside the timing.
+    const auto drawOnly = timeEach(MeasuredDraws, [&](int i) {
+        abacus.Draw(numberFor(i));
+        [[maybe_unused]] const QImage drawn = pic.picture();
+    });
+    addRow(table, boardName(board) + ": Draw + picture()", drawOnly, board.limitMs);
     const auto withRepaint = timeEach(MeasuredDraws, [&](int i) {
         abacus.Draw(numberFor(i));
         QCoreApplication::processEvents();

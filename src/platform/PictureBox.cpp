@@ -51,10 +51,15 @@ void extend(QRect& area, const QRect& added)
 
 }  // namespace
 
+// Exactly: Qt's own comparisons of points and rectangles allow for rounding,
+// and a difference in the last digit can move a pixel.
 bool PictureBox::Stroke::drawsLike(const Stroke& other) const
 {
+    const auto same = [](const QLineF& a, const QLineF& b) {
+        return a.x1() == b.x1() && a.y1() == b.y1() && a.x2() == b.x2() && a.y2() == b.y2();
+    };
     return rectangle == other.rectangle && colour == other.colour && pixelWidth == other.pixelWidth
-        && (rectangle ? frame == other.frame : pixels == other.pixels);
+        && same(pixels, other.pixels);
 }
 
 PictureBox::PictureBox(QWidget* parent)
@@ -110,12 +115,9 @@ void PictureBox::record(bool rectangle, float x1, float y1, float x2, float y2, 
         m_inImage = m_sinceClear;
         bringUpToDateSoon();
     }
-    Stroke& stroke = m_sinceClear.emplace_back();
-    stroke.rectangle = rectangle;
-    stroke.width = m_lineWidth;
-    stroke.colour = fromColourValue(colour);
-    stroke.user = QLineF(x1, y1, x2, y2);
+    Stroke stroke{rectangle, m_lineWidth, fromColourValue(colour), QLineF(x1, y1, x2, y2), {}, 0, {}};
     place(stroke);
+    m_sinceClear.push_back(stroke);
 }
 
 void PictureBox::bringUpToDateSoon()
@@ -134,8 +136,9 @@ void PictureBox::place(Stroke& stroke) const
     stroke.pixelWidth = std::max(1, qRound(stroke.width * m_ratio));
     QRect covered;
     if (stroke.rectangle) {
-        stroke.frame = m_toPixels.mapRect(QRectF(user.p1(), user.p2()));
-        covered = AliasedLine::Covered(QLineF(stroke.frame.topLeft(), stroke.frame.bottomRight()), stroke.pixelWidth);
+        const QRectF frame = m_toPixels.mapRect(QRectF(user.p1(), user.p2()));
+        stroke.pixels = QLineF(frame.topLeft(), frame.bottomRight());
+        covered = AliasedLine::Covered(stroke.pixels, stroke.pixelWidth);
     } else {
         const double sx = m_toPixels.m11();
         const double sy = m_toPixels.m22();
@@ -152,8 +155,10 @@ void PictureBox::paintStroke(const Stroke& stroke, const QRect& clip)
         AliasedLine::Draw(m_image, stroke.pixels, stroke.pixelWidth, stroke.colour, clip);
         return;
     }
-    const QRectF& r = stroke.frame;
-    const QPointF corners[] = {r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft(), r.topLeft()};
+    const QPointF& topLeft = stroke.pixels.p1();
+    const QPointF& bottomRight = stroke.pixels.p2();
+    const QPointF corners[] = {topLeft, QPointF(bottomRight.x(), topLeft.y()), bottomRight,
+                               QPointF(topLeft.x(), bottomRight.y()), topLeft};
     for (int side = 0; side < 4; ++side)
         AliasedLine::Draw(m_image, QLineF(corners[side], corners[side + 1]), stroke.pixelWidth, stroke.colour, clip);
 }

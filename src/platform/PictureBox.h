@@ -56,8 +56,7 @@ private:
         int width;
         QRgb colour;
         QLineF user;  // a line's ends or a rectangle's corners
-        QLineF pixels;  // a line's ends
-        QRectF frame;  // a rectangle
+        QLineF pixels;  // the same in the image, a rectangle's top left first
         int pixelWidth;
         QRect covered;
 

@@ -71,7 +71,7 @@ struct Pixels {
             && area.bottom() <= clip.bottom();
     }
 
-    // Only for squares that lie wholly inside the image. A side known when
+    // Only for squares that lie wholly inside the clip. A side known when
     // compiling (Side > 0) leaves no loop to count: the thousands of bead
     // lines are 2 to 4 pixels wide, and counting costs more than writing.
     template <int Side>

@@ -133,20 +133,18 @@ void PictureBox::bringUpToDateSoon()
 void PictureBox::place(Stroke& stroke) const
 {
     const QLineF& user = stroke.user;
-    stroke.pixelWidth = std::max(1, qRound(stroke.width * m_ratio));
-    QRect covered;
     if (stroke.rectangle) {
         const QRectF frame = m_toPixels.mapRect(QRectF(user.p1(), user.p2()));
         stroke.pixels = QLineF(frame.topLeft(), frame.bottomRight());
-        covered = AliasedLine::Covered(stroke.pixels, stroke.pixelWidth);
     } else {
         const double sx = m_toPixels.m11();
         const double sy = m_toPixels.m22();
         stroke.pixels = QLineF(user.x1() * sx + m_toPixels.dx(), user.y1() * sy + m_toPixels.dy(),
                                user.x2() * sx + m_toPixels.dx(), user.y2() * sy + m_toPixels.dy());
-        covered = AliasedLine::Covered(stroke.pixels, stroke.pixelWidth);
     }
-    stroke.covered = intersected(covered, m_image.rect());
+    stroke.pixelWidth = std::max(1, qRound(stroke.width * m_ratio));
+    // A rectangle's sides lie within the box its diagonal covers.
+    stroke.covered = intersected(AliasedLine::Covered(stroke.pixels, stroke.pixelWidth), m_image.rect());
 }
 
 void PictureBox::paintStroke(const Stroke& stroke, const QRect& clip)

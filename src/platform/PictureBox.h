@@ -58,7 +58,7 @@ private:
         QLineF user;  // a line's ends or a rectangle's corners
         QLineF pixels;  // the same in the image, a rectangle's top left first
         int pixelWidth;
-        QRect covered;
+        QRect covered;  // the image pixels it may change
 
         bool drawsLike(const Stroke& other) const;
     };

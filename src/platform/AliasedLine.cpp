@@ -115,37 +115,30 @@ void stampClipped(const Pixels& pixels, Walk walk, int width, QRgb colour)
     }
 }
 
-// The square brush's top-left corner at each end of the line.
-QLine corners(const QLineF& line, int width)
+}  // namespace
+
+namespace AliasedLine {
+
+std::optional<QLine> Ends(const QLineF& line, int width)
 {
-    return {firstCovered(line.x1(), width), firstCovered(line.y1(), width), firstCovered(line.x2(), width),
-            firstCovered(line.y2(), width)};
+    if (!drawable(line))
+        return std::nullopt;
+    return QLine(firstCovered(line.x1(), width), firstCovered(line.y1(), width), firstCovered(line.x2(), width),
+                 firstCovered(line.y2(), width));
 }
 
-QRect coveredBy(const QLine& ends, int width)
+QRect Covered(const QLine& ends, int width)
 {
     return {QPoint(std::min(ends.x1(), ends.x2()), std::min(ends.y1(), ends.y2())),
             QPoint(std::max(ends.x1(), ends.x2()) + width - 1, std::max(ends.y1(), ends.y2()) + width - 1)};
 }
 
-}  // namespace
-
-namespace AliasedLine {
-
-QRect Covered(const QLineF& line, int width)
+void Draw(QImage& image, const QLine& ends, int width, QRgb colour, const QRect& clip)
 {
-    return drawable(line) ? coveredBy(corners(line, width), width) : QRect();
-}
-
-void Draw(QImage& image, const QLineF& line, int width, QRgb colour, const QRect& clip)
-{
-    if (!drawable(line))
-        return;
     const Pixels pixels{reinterpret_cast<QRgb*>(image.bits()), image.bytesPerLine() / 4,
                         clip.isNull() ? image.rect() : clip};
-    const QLine ends = corners(line, width);
     const Walk walk(ends.p1(), ends.p2());
-    if (!pixels.holds(coveredBy(ends, width)))
+    if (!pixels.holds(Covered(ends, width)))
         stampClipped(pixels, walk, width, colour);
     else if (width == 2)
         stampInside<2>(pixels, walk, width, colour);
@@ -155,6 +148,12 @@ void Draw(QImage& image, const QLineF& line, int width, QRgb colour, const QRect
         stampInside<4>(pixels, walk, width, colour);
     else
         stampInside<0>(pixels, walk, width, colour);
+}
+
+void Draw(QImage& image, const QLineF& line, int width, QRgb colour)
+{
+    if (const std::optional<QLine> ends = Ends(line, width))
+        Draw(image, *ends, width, colour);
 }
 
 }  // namespace AliasedLine

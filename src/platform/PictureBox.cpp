@@ -51,15 +51,10 @@ void extend(QRect& area, const QRect& added)
 
 }  // namespace
 
-// Exactly: Qt's own comparisons of points and rectangles allow for rounding,
-// and a difference in the last digit can move a pixel.
 bool PictureBox::Stroke::drawsLike(const Stroke& other) const
 {
-    const auto same = [](const QLineF& a, const QLineF& b) {
-        return a.x1() == b.x1() && a.y1() == b.y1() && a.x2() == b.x2() && a.y2() == b.y2();
-    };
     return rectangle == other.rectangle && colour == other.colour && pixelWidth == other.pixelWidth
-        && same(pixels, other.pixels);
+        && ends == other.ends;
 }
 
 PictureBox::PictureBox(QWidget* parent)
@@ -115,7 +110,7 @@ void PictureBox::record(bool rectangle, float x1, float y1, float x2, float y2, 
         m_inImage = m_sinceClear;
         bringUpToDateSoon();
     }
-    Stroke stroke{rectangle, m_lineWidth, fromColourValue(colour), QLineF(x1, y1, x2, y2), {}, 0, {}};
+    Stroke stroke{rectangle, m_lineWidth, fromColourValue(colour), QLineF(x1, y1, x2, y2), std::nullopt, 0, {}};
     place(stroke);
     m_sinceClear.push_back(stroke);
 }
@@ -133,32 +128,36 @@ void PictureBox::bringUpToDateSoon()
 void PictureBox::place(Stroke& stroke) const
 {
     const QLineF& user = stroke.user;
+    QLineF pixels;
     if (stroke.rectangle) {
         const QRectF frame = m_toPixels.mapRect(QRectF(user.p1(), user.p2()));
-        stroke.pixels = QLineF(frame.topLeft(), frame.bottomRight());
+        pixels = QLineF(frame.topLeft(), frame.bottomRight());
     } else {
         const double sx = m_toPixels.m11();
         const double sy = m_toPixels.m22();
-        stroke.pixels = QLineF(user.x1() * sx + m_toPixels.dx(), user.y1() * sy + m_toPixels.dy(),
-                               user.x2() * sx + m_toPixels.dx(), user.y2() * sy + m_toPixels.dy());
+        pixels = QLineF(user.x1() * sx + m_toPixels.dx(), user.y1() * sy + m_toPixels.dy(),
+                        user.x2() * sx + m_toPixels.dx(), user.y2() * sy + m_toPixels.dy());
     }
     stroke.pixelWidth = std::max(1, qRound(stroke.width * m_ratio));
+    stroke.ends = AliasedLine::Ends(pixels, stroke.pixelWidth);
     // A rectangle's sides lie within the box its diagonal covers.
-    stroke.covered = intersected(AliasedLine::Covered(stroke.pixels, stroke.pixelWidth), m_image.rect());
+    stroke.covered = stroke.ends ? intersected(AliasedLine::Covered(*stroke.ends, stroke.pixelWidth), m_image.rect())
+                                 : QRect();
 }
 
 void PictureBox::paintStroke(const Stroke& stroke, const QRect& clip)
 {
+    if (!stroke.ends)
+        return;
+    const QLine& ends = *stroke.ends;
     if (!stroke.rectangle) {
-        AliasedLine::Draw(m_image, stroke.pixels, stroke.pixelWidth, stroke.colour, clip);
+        AliasedLine::Draw(m_image, ends, stroke.pixelWidth, stroke.colour, clip);
         return;
     }
-    const QPointF& topLeft = stroke.pixels.p1();
-    const QPointF& bottomRight = stroke.pixels.p2();
-    const QPointF corners[] = {topLeft, QPointF(bottomRight.x(), topLeft.y()), bottomRight,
-                               QPointF(topLeft.x(), bottomRight.y()), topLeft};
+    const QPoint corners[] = {ends.p1(), QPoint(ends.x2(), ends.y1()), ends.p2(), QPoint(ends.x1(), ends.y2()),
+                              ends.p1()};
     for (int side = 0; side < 4; ++side)
-        AliasedLine::Draw(m_image, QLineF(corners[side], corners[side + 1]), stroke.pixelWidth, stroke.colour, clip);
+        AliasedLine::Draw(m_image, QLine(corners[side], corners[side + 1]), stroke.pixelWidth, stroke.colour, clip);
 }
 
 // Pixels outside this area are covered by the same strokes, in the same

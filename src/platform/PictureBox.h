@@ -6,6 +6,7 @@
 #include <QTransform>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 // A drawing surface on a widget. Everything is painted into a persistent
@@ -56,7 +57,9 @@ private:
         int width;
         QRgb colour;
         QLineF user;  // a line's ends or a rectangle's corners
-        QLineF pixels;  // the same in the image, a rectangle's top left first
+        // In the image: the brush's corners at a line's ends, or at a
+        // rectangle's top left and bottom right. They decide every pixel.
+        std::optional<QLine> ends;
         int pixelWidth;
         QRect covered;  // the image pixels it may change
 

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -37,17 +38,27 @@ QRect intersected(const QRect& a, const QRect& b)
     return both;
 }
 
-void extend(QRect& area, const QRect& added)
-{
-    if (added.isEmpty())
-        return;
-    if (area.isEmpty()) {
-        area = added;
-        return;
+// The smallest rectangle holding every rectangle added.
+class Bounds {
+public:
+    void add(const QRect& r)
+    {
+        if (r.isEmpty())
+            return;
+        m_left = std::min(m_left, r.left());
+        m_top = std::min(m_top, r.top());
+        m_right = std::max(m_right, r.right());
+        m_bottom = std::max(m_bottom, r.bottom());
     }
-    area.setCoords(std::min(area.left(), added.left()), std::min(area.top(), added.top()),
-                   std::max(area.right(), added.right()), std::max(area.bottom(), added.bottom()));
-}
+
+    QRect rect() const { return m_left > m_right ? QRect() : QRect(QPoint(m_left, m_top), QPoint(m_right, m_bottom)); }
+
+private:
+    int m_left = std::numeric_limits<int>::max();
+    int m_top = std::numeric_limits<int>::max();
+    int m_right = std::numeric_limits<int>::min();
+    int m_bottom = std::numeric_limits<int>::min();
+};
 
 }  // namespace
 
@@ -166,19 +177,19 @@ QRect PictureBox::changedArea() const
 {
     if (m_backgroundChanged)
         return m_image.rect();
-    QRect area;
+    Bounds area;
     const std::size_t common = std::min(m_inImage.size(), m_sinceClear.size());
     for (std::size_t i = 0; i < common; ++i) {
         if (!m_inImage[i].drawsLike(m_sinceClear[i])) {
-            extend(area, m_inImage[i].covered);
-            extend(area, m_sinceClear[i].covered);
+            area.add(m_inImage[i].covered);
+            area.add(m_sinceClear[i].covered);
         }
     }
     for (std::size_t i = common; i < m_inImage.size(); ++i)
-        extend(area, m_inImage[i].covered);
+        area.add(m_inImage[i].covered);
     for (std::size_t i = common; i < m_sinceClear.size(); ++i)
-        extend(area, m_sinceClear[i].covered);
-    return area;
+        area.add(m_sinceClear[i].covered);
+    return area.rect();
 }
 
 void PictureBox::bringUpToDate()

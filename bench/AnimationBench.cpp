@@ -20,9 +20,9 @@ namespace {
 constexpr int Repeats = 5;
 constexpr int Frames = 20;
 constexpr double IdealChangeMs = Frames * 50;
-constexpr double AllowedDeviationPercent = 3;
+constexpr double AllowedDeviationPercent = 1.5;
 constexpr int LoadWindowMs = 3000;
-constexpr double LoadLimitPercent = 5;
+constexpr double LoadLimitPercent = 1.5;
 
 // frmShow9's picture: 16755 x 8970 twips.
 constexpr int ShowWidth = 1117;
@@ -85,7 +85,7 @@ void measureLoad(ReportTable& table, std::int16_t rods)
     const double share = Measure::CoreShare(from, to);
     table.Row(std::to_string(rods) + " rods, AddNum(-1, 123456789), " + std::to_string(LoadWindowMs / 1000)
                   + " s of it",
-              ReportTable::Fixed(share, 2) + " % of one core", "< " + ReportTable::Fixed(LoadLimitPercent, 0) + " %",
+              ReportTable::Fixed(share, 2) + " % of one core", "< " + ReportTable::Fixed(LoadLimitPercent, 1) + " %",
               share < LoadLimitPercent ? "ok" : "MISSED");
 }
 
@@ -118,7 +118,7 @@ void RodChange(ReportTable& table)
               ReportTable::Fixed(IdealChangeMs + Frames * cpuPerFrame, 1) + " ms ("
                   + ReportTable::Fixed(100.0 * Frames * cpuPerFrame / IdealChangeMs, 2) + " %)");
     table.Row("  deviation from the ideal 1000 ms", ReportTable::Fixed(deviation, 2) + " %",
-              "within " + ReportTable::Fixed(AllowedDeviationPercent, 0) + " %",
+              "within " + ReportTable::Fixed(AllowedDeviationPercent, 1) + " %",
               std::abs(deviation) <= AllowedDeviationPercent ? "ok" : "MISSED");
 }
 

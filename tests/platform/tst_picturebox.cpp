@@ -1,7 +1,13 @@
 #include "platform/PictureBox.h"
 
+#include "TestEnvironment.h"
+#include "abacus/cAbacus.h"
+
+#include <QApplication>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QtMath>
 
 #include <cstdint>
 
@@ -21,6 +27,23 @@ int thickness(const QImage& image, QPoint from, QPoint step, QColor background)
     for (QPoint p = from - step; image.rect().contains(p) && image.pixelColor(p) != background; p -= step)
         ++run;
     return run;
+}
+
+QImage shown(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+// Pixels of `picture` whose colour is nowhere within `reach` pixels of the same place in `expected`.
+int strayPixels(const QImage& picture, const QImage& expected, int reach)
+{
+    int stray = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            bool found = false;
+            for (int dy = -reach; dy <= reach && !found; ++dy)
+                for (int dx = -reach; dx <= reach && !found; ++dx)
+                    found = expected.valid(x + dx, y + dy) && expected.pixel(x + dx, y + dy) == picture.pixel(x, y);
+            stray += !found;
+        }
+    return stray;
 }
 
 }  // namespace
@@ -47,6 +70,8 @@ private slots:
     void dragReportsTheButtons();
     void mouseReleaseInUserUnits();
     void comesBackAfterHideAndShow();
+    void sameAbacusAndClicksAtEveryDensity_data();
+    void sameAbacusAndClicksAtEveryDensity();
 
 private:
     PictureBox* m_box = nullptr;
@@ -279,5 +304,62 @@ void TestPictureBox::comesBackAfterHideAndShow()
     QCOMPARE(after, m_box->picture().convertToFormat(QImage::Format_RGB32));
 }
 
-QTEST_MAIN(TestPictureBox)
+void TestPictureBox::sameAbacusAndClicksAtEveryDensity_data()
+{
+    QTest::addColumn<QScreen*>("screen");
+    for (QScreen* screen : QGuiApplication::screens())
+        QTest::addRow("%s", qPrintable(screen->name())) << screen;
+}
+
+void TestPictureBox::sameAbacusAndClicksAtEveryDensity()
+{
+    QFETCH(QScreen*, screen);
+    TestEnvironment env;
+    cAbacus abacus;
+    abacus.Init(m_box, 5);
+    abacus.Draw(0);
+    connect(m_box, &PictureBox::mouseMoved, m_box, [&](auto, auto, float x, float y) { abacus.IsSelect(x, y); });
+    connect(m_box, &PictureBox::mouseReleased, m_box, [&](auto, auto, float x, float y) { abacus.MouseUp(x, y); });
+    const QImage atOne = shown(m_box);
+
+    // Drawn again at the new screen's density and shown pixel for pixel, its
+    // edges where those of the picture at 100 % are, give or take a bead line.
+    const qreal ratio = screen->devicePixelRatio();
+    m_box->setScreen(screen);
+    m_box->move(screen->geometry().topLeft());
+    QTRY_COMPARE(m_box->picture().devicePixelRatio(), ratio);
+    const QImage picture = shown(m_box);
+    QCOMPARE(picture, m_box->picture().convertToFormat(QImage::Format_RGB32));
+    const QImage scaled = atOne.scaled((QSizeF(BoxSize) * ratio).toSize());
+    QCOMPARE(strayPixels(picture, scaled, qCeil(2 * ratio)), 0);
+    QCOMPARE(strayPixels(scaled, picture, qCeil(2 * ratio)), 0);
+
+    // Rod 2's lower bead farthest from the beam (4), then rod 4's upper bead (5).
+    for (const QPointF bead : {QPointF(90, 15), QPointF(150, 95)}) {
+        const QPoint pointer = m_box->toWidget(bead).toPoint();
+        QCOMPARE(shown(m_box).pixelColor((QPointF(pointer) * ratio).toPoint()), QColor(255, 224, 192));
+        QTest::mouseMove(m_box, pointer);
+        QTest::mouseClick(m_box, Qt::LeftButton, Qt::NoModifier, pointer);
+    }
+    QCOMPARE(abacus.Value(), 405.0);
+
+    // Each click redrew only the rod it changed: the picture is the one drawn afresh.
+    PictureBox fresh;
+    fresh.setScreen(screen);
+    fresh.setGeometry(QRect(screen->geometry().topLeft(), BoxSize));
+    fresh.show();
+    cAbacus again;
+    again.Init(&fresh, 5);
+    again.Draw(405);
+    QCOMPARE(m_box->picture(), fresh.picture());
+}
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" SCREENS_CONFIG);
+    QApplication application(argc, argv);
+    TestPictureBox test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_picturebox.moc"

@@ -66,6 +66,10 @@ public:
     {
         QAccessible::State state;
         state.readOnly = true;
+        // A rod is on screen only while its picture is: the start-up
+        // picture's rods would otherwise be offered as showing while an
+        // exercise window hides that picture.
+        state.invisible = !m_picture || !m_picture->isVisible();
         return state;
     }
     void setText(QAccessible::Text, const QString&) override {}

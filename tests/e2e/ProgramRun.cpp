@@ -1,5 +1,7 @@
 #include "ProgramRun.h"
 
+#include "AccessibilityBus.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -28,12 +30,18 @@ bool writeFile(const QString& path, const QByteArray& content)
 
 }  // namespace
 
-ProgramRun::ProgramRun(const QString& executable, const QString& display)
+ProgramRun::ProgramRun(const QString& executable, const QString& display, const AccessibilityBus* bus)
 {
     if (!writeBrowserStandIn())
         return;
     QProcessEnvironment environment = this->environment();
     environment.insert(QStringLiteral("DISPLAY"), display);
+    if (bus && bus->IsUp()) {
+        bus->Admit(environment);
+        // Qt offers its accessible objects only when a screen reader is
+        // running; that the bus merely exists is not enough.
+        environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+    }
     m_process.setProcessEnvironment(environment);
     // Into a file: a pipe nobody reads could fill up and stall the program.
     m_process.setProcessChannelMode(QProcess::MergedChannels);

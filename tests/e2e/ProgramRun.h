@@ -5,18 +5,22 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+class AccessibilityBus;
+
 // The real program, started as its own process on the test's display. Its
 // browser opener is a stand-in that notes each address and succeeds or
-// fails as the test says. The process is killed if it is still running when
-// this object goes.
+// fails as the test says. Given an accessibility bus, the program offers its
+// accessible objects there, as it does when a screen reader runs. The
+// process is killed if it is still running when this object goes.
 class ProgramRun {
 public:
-    ProgramRun(const QString& executable, const QString& display);
+    ProgramRun(const QString& executable, const QString& display, const AccessibilityBus* bus);
     ~ProgramRun();
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;
 
     bool IsRunning() const { return m_process.state() == QProcess::Running; }
+    qint64 ProcessId() const { return m_process.processId(); }
     bool WaitForExit(int limitMs);
     int ExitCode() const { return m_process.exitCode(); }
     QProcess::ExitStatus ExitStatus() const { return m_process.exitStatus(); }

@@ -52,7 +52,8 @@ bool ProgramSession::Start()
     m_xdo = std::make_unique<XdoTool>(m_server->Display());
     if (!m_x->IsOpen())
         return Fail(QStringLiteral("cannot connect to ") + m_server->Display());
-    m_program = std::make_unique<ProgramRun>(m_executable, m_server->Display());
+    m_bus = std::make_unique<AccessibilityBus>();
+    m_program = std::make_unique<ProgramRun>(m_executable, m_server->Display(), m_bus.get());
     const bool shown = QTest::qWaitFor(
         [this] {
             const QList<std::uint32_t> found = m_xdo->WindowsNamed(MainName);

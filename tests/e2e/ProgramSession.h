@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AbacusGeometry.h"
+#include "AccessibilityBus.h"
 #include "Design.h"
 #include "MenuReplica.h"
 #include "ProgramRun.h"
@@ -31,6 +32,8 @@ public:
     const QString& Problem() const { return m_problem; }
 
     const XdoTool& Xdo() const { return *m_xdo; }
+    // The session bus the program runs on, with the accessibility bus.
+    const AccessibilityBus& Bus() const { return *m_bus; }
     ProgramRun& Program() { return *m_program; }
     const QRect& MainWindow() const { return m_mainWindow; }
     QString MainTitle() const;
@@ -82,6 +85,8 @@ private:
     std::unique_ptr<XvfbServer> m_server;
     std::unique_ptr<XConnection> m_x;
     std::unique_ptr<XdoTool> m_xdo;
+    // Made before the program and so ended after it.
+    std::unique_ptr<AccessibilityBus> m_bus;
     std::unique_ptr<ProgramRun> m_program;
     std::unique_ptr<MenuReplica> m_menus;
     std::uint32_t m_mainId = 0;

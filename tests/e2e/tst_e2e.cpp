@@ -1,4 +1,5 @@
 #include "AbacusReader.h"
+#include "AccessibleTree.h"
 #include "Design.h"
 #include "InkMatch.h"
 #include "ProgramSession.h"
@@ -30,9 +31,11 @@ class EndToEndTest : public QObject {
 private slots:
     void initTestCase();
     void startupPictureShowsChangingNumbers();
+    void screenReaderFindsTheStartupPicture();
     void learningWindowOpensMaximised();
     void learningRunEndsWithItsSummary();
     void practiceWindowMovesTheClickedBeads();
+    void screenReaderFindsThePracticeWindow();
     void trainingWindowPlaysAndMarksTheSum();
     void gameCommandBringsBackThePracticeWindow();
     void rodCountCommandIsNotThereYet();
@@ -49,6 +52,7 @@ private:
     QString markOn(const QRect& designedLabel) const;
     bool answer(bool rightly, double* asked);
     bool seeMark(const QRect& designedLabel, const QString& mark);
+    AccessibleTree::Outcome readAccessibleTree(AccessibleTree& tree);
     ProgramSession& session() { return *m_session; }
     QString why() const { return m_session->Problem(); }
 
@@ -91,6 +95,30 @@ bool fairAnswers(const QStringList& captions, double answer)
 // The number the abacus shows, or -1.
 double read(const QImage& screen, const AbacusGeometry& abacus) { return AbacusReader(screen, abacus).Number(); }
 
+// What a screen reader says of each rod ("第1档：6" ...): the digits, left
+// to right, or nothing when a rod is missing or misnamed.
+QString spokenRods(const AccessibleTree& tree, const AccessibleTree::Node& abacus, int rods)
+{
+    const QList<const AccessibleTree::Node*> children = tree.Children(abacus);
+    QString digits;
+    for (int rod = 0; rod < rods && children.size() == rods; ++rod) {
+        const QString name = QStringLiteral("第%1档").arg(rod + 1);
+        if (children[rod]->role != QStringLiteral("label") || children[rod]->name != name
+            || !children[rod]->description.startsWith(name + QStringLiteral("：")))
+            return {};
+        digits += children[rod]->description.mid(name.size() + 1);
+    }
+    return digits;
+}
+
+// The start-up picture's abacus, found beside the picture's brand line.
+const AccessibleTree::Node* startupAbacus(const AccessibleTree& tree)
+{
+    const AccessibleTree::Node* brand = tree.Find(QStringLiteral("label"), QStringLiteral("灵 犀 数 坊"));
+    const AccessibleTree::Node* picture = brand ? tree.Parent(*brand) : nullptr;
+    return picture ? tree.Find(QStringLiteral("image"), QStringLiteral("算盘"), picture) : nullptr;
+}
+
 }  // namespace
 
 void EndToEndTest::initTestCase()
@@ -131,6 +159,44 @@ void EndToEndTest::startupPictureShowsChangingNumbers()
                  },
                  ShortLimitMs, QStringLiteral("a new number after ") + number(first)),
         qPrintable(why()));
+}
+
+AccessibleTree::Outcome EndToEndTest::readAccessibleTree(AccessibleTree& tree)
+{
+    return tree.Read(m_session->Bus(), m_session->Program().ProcessId());
+}
+
+// As a screen reader gets it over the AT-SPI bus: the abacus with the number
+// the picture shows, as value and description, its rods, and the labels.
+void EndToEndTest::screenReaderFindsTheStartupPicture()
+{
+    ProgramSession& s = session();
+    const AbacusGeometry abacus(Design::StartupAbacus.translated(s.Workspace().topLeft()), Design::StartupRods);
+    AccessibleTree tree;
+    AccessibleTree::Outcome outcome = AccessibleTree::Outcome::Read;
+    const AccessibleTree::Node* spoken = nullptr;
+    QString shown;
+    // A new number comes twice a second: a reading that spans more than one
+    // change, or falls between the number and its rods, is taken again.
+    const bool agrees = QTest::qWaitFor(
+        [&] {
+            const QString before = number(read(s.Screenshot(), abacus));
+            outcome = readAccessibleTree(tree);
+            shown = number(read(s.Screenshot(), abacus));
+            spoken = startupAbacus(tree);
+            return outcome != AccessibleTree::Outcome::Read
+                || (spoken && (spoken->value == before || spoken->value == shown)
+                    && spokenRods(tree, *spoken, Design::StartupRods) == spoken->value);
+        },
+        PlayLimitMs);
+    if (outcome == AccessibleTree::Outcome::Unavailable)
+        QSKIP(qPrintable(tree.Problem()));
+    QVERIFY2(outcome == AccessibleTree::Outcome::Read, qPrintable(tree.Problem()));
+    QVERIFY2(agrees,
+        qPrintable(QStringLiteral("the picture shows %1, a screen reader gets:\n").arg(shown) + tree.Text()));
+    QVERIFY(spoken->value.toDouble() >= 10000 && spoken->value.toDouble() <= 99998);
+    QCOMPARE(spoken->description, spoken->value);
+    QVERIFY(spoken->states.contains(QStringLiteral("showing")));
 }
 
 void EndToEndTest::learningWindowOpensMaximised()
@@ -243,6 +309,31 @@ void EndToEndTest::practiceWindowMovesTheClickedBeads()
     s.ParkPointer();
     QVERIFY2(s.WaitForAbacus(abacus, 51, ShortLimitMs), qPrintable(why()));
     s.KeepScreenshot(QStringLiteral("frmTrain03"));
+}
+
+// The window the beads were just moved in, as a screen reader gets it; the
+// start-up picture it hides is there, but not showing.
+void EndToEndTest::screenReaderFindsThePracticeWindow()
+{
+    AccessibleTree tree;
+    const AccessibleTree::Outcome outcome = readAccessibleTree(tree);
+    if (outcome == AccessibleTree::Outcome::Unavailable)
+        QSKIP(qPrintable(tree.Problem()));
+    QVERIFY2(outcome == AccessibleTree::Outcome::Read, qPrintable(tree.Problem()));
+    const AccessibleTree::Node* window = tree.Find(QStringLiteral("frame"), Design::frmTrain03.caption);
+    const AccessibleTree::Node* abacus
+        = window ? tree.Find(QStringLiteral("slider"), QStringLiteral("算盘"), window) : nullptr;
+    QVERIFY2(abacus, qPrintable(tree.Text()));
+    QVERIFY2(tree.Find(QStringLiteral("text"), QStringLiteral("出题数目"), window), qPrintable(tree.Text()));
+    QCOMPARE(abacus->value, QStringLiteral("51"));
+    QCOMPARE(abacus->description, QStringLiteral("51"));
+    QCOMPARE(spokenRods(tree, *abacus, Design::frmTrain03.rods), QStringLiteral("0051"));
+    QVERIFY(abacus->states.contains(QStringLiteral("showing")));
+    const AccessibleTree::Node* hidden = startupAbacus(tree);
+    QVERIFY2(hidden, qPrintable(tree.Text()));
+    const QList<const AccessibleTree::Node*> hiddenObjects = tree.Children(*hidden) << hidden;
+    for (const AccessibleTree::Node* node : hiddenObjects)
+        QVERIFY2(!node->states.contains(QStringLiteral("showing")), qPrintable(node->name));
 }
 
 void EndToEndTest::trainingWindowPlaysAndMarksTheSum()

@@ -144,12 +144,12 @@ void BeadRecognitionWindow::cmdNum_Click(int Index)
     const bool right = ReadNumber(cmdNum[Index]->text()) == m_CurrentNum;
     labShow->setText(questionCaption());
     if (right) {
-        labScore->setText(QStringLiteral("√"));
+        SetMark(*labScore, QStringLiteral("√"), true);
         if (m_RightCount < std::numeric_limits<std::int16_t>::max())
             ++m_RightCount;
         SetTextColour(*labShow, Blue);
     } else {
-        labScore->setText(QStringLiteral("X"));
+        SetMark(*labScore, QStringLiteral("X"), false);
         SetTextColour(*labShow, Red);
     }
     EnableNumButtons(false);

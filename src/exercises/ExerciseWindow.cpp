@@ -45,6 +45,12 @@ void ExerciseWindow::SetTextColour(QWidget& widget, const QColor& colour)
     widget.setPalette(palette);
 }
 
+void ExerciseWindow::SetMark(QLabel& label, const QString& mark, bool right)
+{
+    label.setText(mark);
+    label.setAccessibleName(right ? QStringLiteral("对") : QStringLiteral("错"));
+}
+
 double ExerciseWindow::DrawQuestion(double largest)
 {
     RandomSource& random = ProgramWide::Random();

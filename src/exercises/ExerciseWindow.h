@@ -34,6 +34,8 @@ public:
     // number of the setting; any other setting asks up to `otherwise`.
     static double LargestQuestion(double digits, double otherwise);
     static void SetTextColour(QWidget& widget, const QColor& colour);
+    // Shows a tick or a cross; a screen reader says 对 or 错 rather than the sign's own name.
+    static void SetMark(QLabel& label, const QString& mark, bool right);
 
 protected:
     // Clears the random bead colouring, binds the abacus to `pic` with the

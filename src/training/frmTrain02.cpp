@@ -99,7 +99,8 @@ void frmTrain02::markAnswer()
     const double expected = reading(txtChange[0]) + reading(txtChange[1]);
     Abacus().Draw(expected, -1);
     const double answer = reading(txtN4);
-    labScore->setText(answer == expected ? QStringLiteral("√") : QStringLiteral("×"));
+    const bool right = answer == expected;
+    SetMark(*labScore, right ? QStringLiteral("√") : QStringLiteral("×"), right);
     labScore->show();
 }
 

@@ -246,6 +246,8 @@ void FrmTrain01Test::summaryKeepsLastMark()
     QVERIFY(!timerRanDuringSummary);
     QVERIFY(scoreShown);
     QCOMPARE(shownDuringSummary, shown);
+    // A screen reader says what the sign means.
+    QCOMPARE(d().label("labScore")->accessibleName(), lastRight ? QStringLiteral("对") : QStringLiteral("错"));
     QCOMPARE(colourDuringSummary, colour);
     QCOMPARE(d().env.messages.boxes[0].text.toUtf8(), summary);
 }

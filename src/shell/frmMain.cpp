@@ -136,10 +136,14 @@ void frmMain::ShowFitted()
     // The desktop's title bar is known only once the window is shown; the
     // style's own makes a fair estimate of it.
     const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    if (FitsOn(size(), screen()->availableGeometry(), titleBar))
+    const QRect available = screen()->availableGeometry();
+    if (FitsOn(size(), available, titleBar)) {
         show();
-    else
-        showMaximized();
+        return;
+    }
+    // Where no window manager maximises it, the window still takes no more than the screen has.
+    setGeometry(available);
+    showMaximized();
 }
 
 void frmMain::createRuleLine()

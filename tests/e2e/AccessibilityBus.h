@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QProcess>
+#include "ServerProcess.h"
+
 #include <QProcessEnvironment>
 #include <QString>
 #include <QTemporaryDir>
@@ -13,9 +14,6 @@
 class AccessibilityBus {
 public:
     AccessibilityBus();
-    ~AccessibilityBus();
-    AccessibilityBus(const AccessibilityBus&) = delete;
-    AccessibilityBus& operator=(const AccessibilityBus&) = delete;
 
     bool IsUp() const { return !m_address.isEmpty(); }
     // Why the bus is not up.
@@ -25,10 +23,9 @@ public:
 
 private:
     bool hasTools();
-    void readAddress();
 
     QTemporaryDir m_folder;
-    QProcess m_process;
+    ServerProcess m_bus;
     QString m_address;
     QString m_problem;
 };

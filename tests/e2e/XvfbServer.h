@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QProcess>
+#include "ServerProcess.h"
+
 #include <QSize>
 #include <QString>
 
@@ -10,18 +11,13 @@
 class XvfbServer {
 public:
     explicit XvfbServer(const QSize& screen);
-    ~XvfbServer();
-    XvfbServer(const XvfbServer&) = delete;
-    XvfbServer& operator=(const XvfbServer&) = delete;
 
     // ":N", or empty when the server did not come up.
     const QString& Display() const { return m_display; }
-    const QString& Problem() const { return m_problem; }
+    const QString& Problem() const;
 
 private:
-    void readDisplayNumber();
-
-    QProcess m_process;
+    ServerProcess m_server;
     QString m_display;
     QString m_problem;
 };

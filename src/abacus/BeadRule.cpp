@@ -6,6 +6,8 @@
 
 namespace {
 
+using BeadRule::Group;
+
 constexpr std::array<std::string_view, 10> DigitWords = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
 
 std::string word(int n) { return std::string(DigitWords.at(static_cast<std::size_t>(n))); }
@@ -30,35 +32,49 @@ bool canTakeOff(int digit, int n)
     return upper && lower >= n - 5;
 }
 
-// 上 and 下 tell which way the beads go: lower beads go up to the beam to put
-// on and down to take off, while the upper bead alone goes down to put on
-// five and up to take it off.
-std::string putOn(int n) { return (n == 5 ? "下" : "上") + word(n); }
-std::string takeOff(int n) { return (n == 5 ? "上" : "下") + word(n); }
-
-std::string adding(int digit, int a)
+Group adding(int digit, int a)
 {
-    if (digit + a <= 9) {
-        if (canPutOn(digit, a))
-            return word(a) + putOn(a);
+    if (digit + a <= 9)
+        return canPutOn(digit, a) ? Group::Direct : Group::Five;
+    return canTakeOff(digit, 10 - a) ? Group::Ten : Group::Mixed;
+}
+
+Group taking(int digit, int a)
+{
+    if (digit >= a)
+        return canTakeOff(digit, a) ? Group::Direct : Group::Five;
+    return canPutOn(digit, 10 - a) ? Group::Ten : Group::Mixed;
+}
+
+// In the rhymes 上 is beads going to the beam and 下 beads leaving it; only
+// 满五加 says 下五 for the upper bead coming down to the beam.
+std::string additionWords(Group group, int a)
+{
+    switch (group) {
+    case Group::Direct:
+        return word(a) + "上" + word(a);
+    case Group::Five:
         return word(a) + "下五去" + word(5 - a);
+    case Group::Ten:
+        return word(a) + "去" + word(10 - a) + "进一";
+    case Group::Mixed:
+        break;
     }
-    const int complement = 10 - a;
-    if (canTakeOff(digit, complement))
-        return word(a) + "去" + word(complement) + "进一";
     return word(a) + "上" + word(a - 5) + "去五进一";
 }
 
-std::string taking(int digit, int a)
+std::string subtractionWords(Group group, int a)
 {
-    if (digit >= a) {
-        if (canTakeOff(digit, a))
-            return word(a) + takeOff(a);
+    switch (group) {
+    case Group::Direct:
+        return word(a) + "下" + word(a);
+    case Group::Five:
         return word(a) + "上" + word(5 - a) + "去五";
+    case Group::Ten:
+        return word(a) + "退一还" + word(10 - a);
+    case Group::Mixed:
+        break;
     }
-    const int complement = 10 - a;
-    if (canPutOn(digit, complement))
-        return word(a) + "退一还" + word(complement);
     return word(a) + "退一还五去" + word(a - 5);
 }
 
@@ -66,9 +82,15 @@ std::string taking(int digit, int a)
 
 namespace BeadRule {
 
-std::string Words(int digit, int change)
+Group GroupOf(int digit, int change)
 {
     return change > 0 ? adding(digit, change) : taking(digit, std::abs(change));
+}
+
+std::string Words(int digit, int change)
+{
+    const Group group = GroupOf(digit, change);
+    return change > 0 ? additionWords(group, change) : subtractionWords(group, -change);
 }
 
 std::string Place(int place)

@@ -31,6 +31,7 @@ public:
 
 protected:
     virtual QString Caption() const = 0;
+    // An invalid size: the window has no designed size and fills its frame with layouts.
     virtual QSize DesignedClientSize() const = 0;
     // Builds the widgets in their designed state on a canvas of the designed size.
     virtual void CreateControls(QWidget& canvas) = 0;

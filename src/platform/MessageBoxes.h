@@ -13,10 +13,13 @@ public:
 
     virtual void Information(const QString& text) = 0;
     virtual void Plain(const QString& text) = 0;
+    // A question with the buttons 是 and 否: true for 是.
+    virtual bool Question(const QString& text) = 0;
 };
 
 class QtMessageBoxes final : public MessageBoxes {
 public:
     void Information(const QString& text) override;
     void Plain(const QString& text) override;
+    bool Question(const QString& text) override;
 };

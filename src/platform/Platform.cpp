@@ -6,10 +6,12 @@ namespace {
 
 SystemClock g_systemClock;
 QtMessageBoxes g_qtMessageBoxes;
+QtFileDialogs g_qtFileDialogs;
 DesktopBrowser g_desktopBrowser;
 
 const Clock* g_clock = &g_systemClock;
 MessageBoxes* g_messages = &g_qtMessageBoxes;
+FileDialogs* g_files = &g_qtFileDialogs;
 WebBrowser* g_browser = &g_desktopBrowser;
 
 }  // namespace
@@ -21,6 +23,9 @@ void SetClock(const Clock& clock) { g_clock = &clock; }
 
 MessageBoxes& Messages() { return *g_messages; }
 void SetMessages(MessageBoxes& messages) { g_messages = &messages; }
+
+FileDialogs& Files() { return *g_files; }
+void SetFiles(FileDialogs& files) { g_files = &files; }
 
 WebBrowser& Browser() { return *g_browser; }
 void SetBrowser(WebBrowser& browser) { g_browser = &browser; }

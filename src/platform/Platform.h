@@ -1,12 +1,13 @@
 #pragma once
 
 #include "abacus/Clock.h"
+#include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/WebBrowser.h"
 
 #include <QString>
 
-// The toolkit's clock, message boxes and browser as the windows reach them.
+// The toolkit's clock, message boxes, file dialogs and browser as the windows reach them.
 // Tests put fakes in their place.
 namespace Platform {
 
@@ -17,6 +18,9 @@ void SetClock(const Clock& clock);
 
 MessageBoxes& Messages();
 void SetMessages(MessageBoxes& messages);
+
+FileDialogs& Files();
+void SetFiles(FileDialogs& files);
 
 WebBrowser& Browser();
 void SetBrowser(WebBrowser& browser);

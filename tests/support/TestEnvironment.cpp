@@ -7,7 +7,7 @@
 TestEnvironment::TestEnvironment()
     : m_before{ProgramWide::RestColor,     ProgramWide::CountColor,     ProgramWide::ColorfulBeads,
                &ProgramWide::Random(),     &ProgramWide::Wait(),        &Platform::ProgramClock(),
-               &Platform::Messages(),      &Platform::Browser()}
+               &Platform::Messages(),      &Platform::Browser(),        &Platform::Files()}
 {
     ProgramWide::RestColor = Colours::Rest;
     ProgramWide::CountColor = Colours::Count;
@@ -17,6 +17,7 @@ TestEnvironment::TestEnvironment()
     Platform::SetClock(clock);
     Platform::SetMessages(messages);
     Platform::SetBrowser(browser);
+    Platform::SetFiles(files);
 }
 
 TestEnvironment::~TestEnvironment()
@@ -29,4 +30,5 @@ TestEnvironment::~TestEnvironment()
     Platform::SetClock(*m_before.clock);
     Platform::SetMessages(*m_before.messages);
     Platform::SetBrowser(*m_before.browser);
+    Platform::SetFiles(*m_before.files);
 }

@@ -20,6 +20,7 @@ public:
     InstantWaiter waiter;
     RecordingMessages messages;
     RecordingBrowser browser;
+    ScriptedFileDialogs files;
 
 private:
     struct Installed {
@@ -31,6 +32,7 @@ private:
         const Clock* clock;
         MessageBoxes* messages;
         WebBrowser* browser;
+        FileDialogs* files;
     };
     Installed m_before;
 };

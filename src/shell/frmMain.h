@@ -17,6 +17,8 @@ class frmTrain03;
 class QLabel;
 class QMdiArea;
 class QTimer;
+class RecordKeeper;
+class frmRecords;
 
 // The main window: the menu bar, the workspace for the exercise windows and,
 // while no exercise is open, the start-up picture with its number show.
@@ -32,6 +34,8 @@ public:
 
     // Brings the start-up picture and its number show back.
     void ShowAgain();
+    // At start: takes up the record file and the child chosen last time, if there are any.
+    void OpenRecords();
 
     // The workspace below the menu bar, as designed.
     static QSize DesignedClientSize();
@@ -52,6 +56,8 @@ public:
     frmTrain02& Train02();
     frmTrain03& Train03();
     frmShow9& Show9();
+    frmRecords& Records();
+    RecordKeeper& Keeper() { return *m_keeper; }
     cAbacus& Abacus() { return m_abacus; }
     double CurrentNum() const { return m_CurrentNum; }
 
@@ -70,12 +76,15 @@ private:
     void MDIForm_Resize();
     void pic_Click();
     void openWindow(ChildWindow& window);
+    void connectRecords();
 
     void mnuLearnZhu_Click();
     void mnuTrance01_Click();
     void mnuTrance02_Click();
     void mnuShow01_9Add_Click();
     void mnuGame01_识珠_Click();
+    void mnuRecords01_Click();
+    void mnuRecords02_Click();
     void mnuSet01_Click();
     void mnuHelp01_Click();
     void mnuHelpUrl_Click();
@@ -86,12 +95,16 @@ private:
     PictureBox* pic2 = nullptr;
     QTimer* timShow = nullptr;
     QLabel* labRule = nullptr;
+    QLabel* labChild = nullptr;
     cAbacus m_abacus;
     double m_CurrentNum = 0;
     // Declared before the windows whose abacus it follows, so it outlives them.
     std::unique_ptr<RuleLine> m_ruleLine;
+    // Declared before 成绩记录, which reads it.
+    std::unique_ptr<RecordKeeper> m_keeper;
     std::unique_ptr<frmTrain01> m_frmTrain01;
     std::unique_ptr<frmTrain02> m_frmTrain02;
     std::unique_ptr<frmTrain03> m_frmTrain03;
     std::unique_ptr<frmShow9> m_frmShow9;
+    std::unique_ptr<frmRecords> m_frmRecords;
 };

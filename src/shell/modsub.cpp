@@ -30,7 +30,10 @@ std::unique_ptr<frmMain> Main()
         ProgramIcon::Install();
     }
 
+    // The records go to ~/.local/share/lingxi-shufang, whatever the executable is called.
+    QCoreApplication::setApplicationName(QStringLiteral("lingxi-shufang"));
     auto mainWindow = std::make_unique<frmMain>();
+    mainWindow->OpenRecords();
     mainWindow->ShowFitted();
     return mainWindow;
 }

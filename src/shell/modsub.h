@@ -11,7 +11,7 @@ namespace modsub {
 
 // Gives the bead colours their start values, installs the real clock-seeded
 // generator and event-loop wait, Qt's Chinese words and the program's icon,
-// and shows the main window.
+// takes up the records of the child chosen last time, and shows the main window.
 std::unique_ptr<frmMain> Main();
 
 }  // namespace modsub

@@ -10,6 +10,9 @@
 #include "exercises/frmTrain03.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
+#include "progress/frmChildren.h"
+#include "progress/frmRecords.h"
+#include "records/RecordKeeper.h"
 #include "shell/frmMain.h"
 #include "training/frmTrain02.h"
 
@@ -24,7 +27,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QListWidget>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTest>
 
@@ -52,6 +57,7 @@ class FrmMainTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -81,6 +87,7 @@ private slots:
     void abacusTellsTheScreenReader_data();
     void abacusTellsTheScreenReader();
     void ruleLineFollowsThePlayback();
+    void chosenChildIsNamedAndKeepsResults();
 
 private:
     QAction* action(const char* name) const { return m_window->findChild<QAction*>(QString::fromUtf8(name)); }
@@ -89,7 +96,11 @@ private:
 
     std::unique_ptr<TestEnvironment> m_env;
     std::unique_ptr<frmMain> m_window;
+    QTemporaryDir m_dataFolder;
 };
+
+// The records go to a folder of the test's own, never the user's.
+void FrmMainTest::initTestCase() { qputenv("XDG_DATA_HOME", m_dataFolder.path().toLocal8Bit()); }
 
 void FrmMainTest::init()
 {
@@ -116,6 +127,8 @@ void FrmMainTest::menuBar_data()
                         << QStringList{"01 识珠练习", "02 加减训练"};
     QTest::addRow("演示") << "mnuShow" << "演示" << QStringList{"mnuShow01_9Add"} << QStringList{"01 演示9遍9"};
     QTest::addRow("游戏") << "mnuGame" << "游戏" << QStringList{"mnuGame01_识珠"} << QStringList{"01 识珠游戏1"};
+    QTest::addRow("成绩") << "mnuRecords" << "成绩" << QStringList{"mnuRecords01", "mnuRecords02"}
+                        << QStringList{"01 选择孩子", "02 成绩记录"};
     QTest::addRow("设置") << "mnuSet" << "设置" << QStringList{"mnuSet01"} << QStringList{"设置算盘位数"};
     QTest::addRow("帮助") << "mnuHelp" << "帮助" << QStringList{"mnuHelp01", "mnuHelpUrl", "mnuHelpAbout"}
                         << QStringList{"帮助", "官网", "关于"};
@@ -128,7 +141,7 @@ void FrmMainTest::menuBar()
     QFETCH(QStringList, items);
     QFETCH(QStringList, captions);
 
-    static const QStringList order = {"mnuLearn", "Train", "mnuShow", "mnuGame", "mnuSet", "mnuHelp"};
+    static const QStringList order = {"mnuLearn", "Train", "mnuShow", "mnuGame", "mnuRecords", "mnuSet", "mnuHelp"};
     const QList<QAction*> topLevel = m_window->menuBar()->actions();
     QCOMPARE(topLevel.size(), order.size());
     QAction* top = topLevel.at(order.indexOf(menu));
@@ -448,6 +461,31 @@ void FrmMainTest::abacusTellsTheScreenReader()
     QAccessibleInterface* tens = spoken->child(spoken->childCount() - 2);
     QCOMPARE(tens->text(QAccessible::Description), QStringLiteral("第%1档：3").arg(rods - 1));
     QCOMPARE(tens->parent(), spoken);
+}
+
+// Chosen in 01 选择孩子: named at the right of the status bar, beside the
+// rule line, and the exercises' results go to the records.
+void FrmMainTest::chosenChildIsNamedAndKeepsResults()
+{
+    m_window->Keeper().Add(QStringLiteral("小明"));
+    QTimer::singleShot(0, this, [] {
+        auto* dialog = qobject_cast<frmChildren*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->findChild<QListWidget*>()->setCurrentRow(0);
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+    });
+    action("mnuRecords01")->trigger();
+    auto* child = m_window->statusBar()->findChild<QLabel*>(QStringLiteral("labChild"));
+    QCOMPARE(child->text(), QStringLiteral("孩子：小明"));
+    QVERIFY(child->isVisible());
+    QVERIFY(child->x() > m_window->findChild<QLabel*>(QStringLiteral("labRule"))->geometry().right());
+    QCOMPARE(&Course::Results(), &m_window->Keeper());
+
+    action("mnuRecords02")->trigger();
+    QVERIFY(m_window->Records().Frame()->isMaximized());
+    QVERIFY(m_window->Records().Canvas()->findChild<QLabel*>(QStringLiteral("labTotals")));
+    m_window.reset();
+    QCOMPARE(&Course::Results(), &Course::NoResults());
 }
 
 QTEST_MAIN(FrmMainTest)

@@ -4,6 +4,8 @@
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
+#include <QCategoryAxis>
+#include <QHorizontalBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -42,17 +44,17 @@ QValueAxis* countAxis(double largest, const QString& title)
     return axis;
 }
 
-QBarCategoryAxis* dayAxis(qint64 firstDay, int dayCount)
+// The days as numbers from 0, named once a week and on the last day: thirty
+// dates side by side would not fit.
+QCategoryAxis* dayAxis(qint64 firstDay, int dayCount)
 {
-    QStringList days;
-    for (int i = 0; i < dayCount; ++i)
-        days << QDate::fromJulianDay(firstDay + i).toString(QStringLiteral("M/d"));
-    auto* axis = new QBarCategoryAxis;
-    axis->append(days);
-    axis->setLabelsAngle(-90);
-    QFont small = axis->labelsFont();
-    small.setPointSizeF(small.pointSizeF() * 0.8);
-    axis->setLabelsFont(small);
+    auto* axis = new QCategoryAxis;
+    axis->setRange(-0.5, dayCount - 0.5);
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    for (int i = (dayCount - 1) % 7; i < dayCount; i += 7)
+        axis->append(QDate::fromJulianDay(firstDay + i).toString(QStringLiteral("M/d")), i);
+    axis->setStartValue(-0.5);
+    axis->setGridLineVisible(false);
     return axis;
 }
 
@@ -94,7 +96,7 @@ QWidget* Days(const ExerciseDays& exercise, qint64 firstDay, int dayCount)
     auto* bars = new QBarSeries;
     bars->append(questions);
     chart->addSeries(bars);
-    QBarCategoryAxis* days = dayAxis(firstDay, dayCount);
+    QCategoryAxis* days = dayAxis(firstDay, dayCount);
     QValueAxis* counts = countAxis(most, QStringLiteral("题数"));
     auto* share = new QValueAxis;
     share->setRange(0, 100);
@@ -121,19 +123,23 @@ QWidget* WrongByGroup(const std::array<int, 4>& wrong)
 {
     auto* chart = new QChart;
     chart->setTitle(QStringLiteral("加减训练：各组口诀的错题数"));
+    // Lying bars leave the groups' long names room beside them; the first
+    // category lies lowest, so the groups go in from the last to read from the top.
     auto* mistakes = new QBarSet(QStringLiteral("错题数"));
     mistakes->setColor(ShareColour);
-    for (const int count : wrong)
-        mistakes->append(count);
-    auto* bars = new QBarSeries;
+    QStringList names = GroupNames();
+    std::reverse(names.begin(), names.end());
+    for (auto count = wrong.rbegin(); count != wrong.rend(); ++count)
+        mistakes->append(*count);
+    auto* bars = new QHorizontalBarSeries;
     bars->append(mistakes);
     bars->setLabelsVisible(true);
     chart->addSeries(bars);
     auto* groups = new QBarCategoryAxis;
-    groups->append(GroupNames());
+    groups->append(names);
     QValueAxis* counts = countAxis(*std::max_element(wrong.begin(), wrong.end()), QStringLiteral("错题数"));
-    chart->addAxis(groups, Qt::AlignBottom);
-    chart->addAxis(counts, Qt::AlignLeft);
+    chart->addAxis(groups, Qt::AlignLeft);
+    chart->addAxis(counts, Qt::AlignBottom);
     bars->attachAxis(groups);
     bars->attachAxis(counts);
     chart->legend()->hide();

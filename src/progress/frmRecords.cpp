@@ -109,7 +109,7 @@ QWidget* frmRecords::createReport(const ProgressReport& report, qint64 firstDay)
     grid->addWidget(cmdExport, 0, 1, Qt::AlignRight);
     grid->addWidget(createCharts(report, firstDay), 1, 0);
     grid->addWidget(createRecentRuns(report), 1, 1);
-    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(0, 5);
     grid->setColumnStretch(1, 2);
     grid->setRowStretch(1, 1);
     return page;
@@ -172,6 +172,7 @@ QWidget* frmRecords::createRecentRuns(const ProgressReport& report)
             table->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
     table->resizeColumnsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
     return table;
 }
 

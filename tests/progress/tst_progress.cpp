@@ -5,6 +5,7 @@
 #include "records/PracticeDay.h"
 #include "records/RecordKeeper.h"
 
+#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChartView>
@@ -175,8 +176,10 @@ void ProgressTest::recordsShowTheLastThirtyDays()
     QCOMPARE(barsPerDay.mid(26), QList<int>({1, 0, 1, 0}));
     QCOMPARE(charts[1]->series().size(), 3);
     QCOMPARE(qobject_cast<QLineSeries*>(charts[1]->series()[1])->points(), QList<QPointF>({{26, 0}}));
-    const auto* groups = qobject_cast<QBarSeries*>(charts[2]->series().first());
-    QCOMPARE(groups->barSets().first()->at(1), 2.0);
+    const auto* groups = qobject_cast<QAbstractBarSeries*>(charts[2]->series().first());
+    auto* names = qobject_cast<QBarCategoryAxis*>(charts[2]->axes(Qt::Vertical).first());
+    QCOMPARE(groups->barSets().first()->at(static_cast<int>(names->categories().indexOf(QStringLiteral("满五加破五减")))),
+             2.0);
     window.Unload();
 }
 

@@ -1,15 +1,25 @@
 #include "AnimationBench.h"
 #include "DrawBench.h"
 #include "Measure.h"
+#include "RecordsBench.h"
 #include "ReportTable.h"
 #include "StartupBench.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <cstring>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    if (argc == 2 && std::strcmp(argv[1], "--time-one-start") == 0)
+        return RecordsBench::TimeOneStart();
+    // The starts below find no records of the user's: their data folder is one of the bench's own.
+    const QTemporaryDir dataFolder(QDir::current().filePath(QStringLiteral("bench-data-XXXXXX")));
+    qputenv("XDG_DATA_HOME", dataFolder.path().toLocal8Bit());
     // The start-up window is dropped half way; the remaining figures still need an event loop.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -26,6 +36,7 @@ int main(int argc, char* argv[])
     DrawBench::Run(table);
     AnimationBench::RodChange(table);
     AnimationBench::ProcessorLoad(table);
+    RecordsBench::Run(table, argv[0]);
     table.Headline("load average at the end: " + Measure::LoadAverage());
     table.Print();
     return 0;

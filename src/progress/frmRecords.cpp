@@ -7,6 +7,7 @@
 #include "records/RecordExport.h"
 #include "records/RecordKeeper.h"
 
+#include <QDate>
 #include <QDateTime>
 #include <QDir>
 #include <QGridLayout>
@@ -164,8 +165,8 @@ QWidget* frmRecords::createRecentRuns(const ProgressReport& report)
         const RunLine& run = report.recentRuns[row];
         const double score = run.questions > 0 ? std::floor(run.right / run.questions * 100) : 0;
         const QStringList cells = {
-            run.wholeDay ? localTime(run.when, QStringLiteral("yyyy-MM-dd 全天"))
-                         : localTime(run.when, QStringLiteral("yyyy-MM-dd HH:mm")),
+            run.when == 0 ? QDate::fromJulianDay(run.day).toString(QStringLiteral("yyyy-MM-dd 全天"))
+                          : localTime(run.when, QStringLiteral("yyyy-MM-dd HH:mm")),
             run.exercise, QString::number(run.questions), QString::number(run.right), QString::number(score),
             Duration(run.seconds)};
         for (int column = 0; column < cells.size(); ++column)

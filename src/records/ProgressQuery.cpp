@@ -10,26 +10,32 @@
 
 namespace {
 
-// The scalar figures; column_answer's latest time is found through its latest
-// day, which the index holds, rather than by reading every row.
+// Each table's share of the totals: runs, questions, seconds.
 const char* const TotalsQuery = R"sql(
-SELECT
- (SELECT count(*) FROM (SELECT day FROM bead_run WHERE child = :child
-  UNION SELECT day FROM column_answer WHERE child = :child
-  UNION SELECT day FROM mental_question WHERE child = :child
-  UNION SELECT day FROM mental_set WHERE child = :child)),
- (SELECT count(*) FROM bead_run WHERE child = :child) + (SELECT count(*) FROM mental_set WHERE child = :child),
- (SELECT total(questions) FROM bead_run WHERE child = :child)
-  + (SELECT count(*) FROM column_answer WHERE child = :child)
-  + (SELECT count(*) FROM mental_question WHERE child = :child),
- (SELECT total(seconds) FROM bead_run WHERE child = :child)
-  + (SELECT total(seconds) FROM column_answer WHERE child = :child)
-  + (SELECT total(seconds) FROM mental_set WHERE child = :child),
- max(coalesce((SELECT max(at) FROM bead_run WHERE child = :child), 0),
-  coalesce((SELECT max(at) FROM column_answer WHERE child = :child
-   AND day = (SELECT max(day) FROM column_answer WHERE child = :child)), 0),
-  coalesce((SELECT max(at) FROM mental_question WHERE child = :child), 0),
-  coalesce((SELECT max(at) FROM mental_set WHERE child = :child), 0))
+SELECT count(*), total(questions), total(seconds) FROM bead_run WHERE child = :child
+UNION ALL SELECT 0, count(*), total(seconds) FROM column_answer WHERE child = :child
+UNION ALL SELECT 0, count(*), 0 FROM mental_question WHERE child = :child
+UNION ALL SELECT count(*), 0, total(seconds) FROM mental_set WHERE child = :child
+)sql";
+
+const char* const DaysPractisedQuery = R"sql(
+SELECT count(*) FROM (SELECT DISTINCT day FROM bead_run WHERE child = :child
+ UNION SELECT DISTINCT day FROM column_answer WHERE child = :child
+ UNION SELECT DISTINCT day FROM mental_question WHERE child = :child
+ UNION SELECT DISTINCT day FROM mental_set WHERE child = :child)
+)sql";
+
+// The latest time is looked for on the latest day only, which the indexes find.
+const char* const LastPracticeQuery = R"sql(
+SELECT max(
+ coalesce((SELECT max(at) FROM bead_run WHERE child = :child
+  AND day = (SELECT max(day) FROM bead_run WHERE child = :child)), 0),
+ coalesce((SELECT max(at) FROM column_answer WHERE child = :child
+  AND day = (SELECT max(day) FROM column_answer WHERE child = :child)), 0),
+ coalesce((SELECT max(at) FROM mental_question WHERE child = :child
+  AND day = (SELECT max(day) FROM mental_question WHERE child = :child)), 0),
+ coalesce((SELECT max(at) FROM mental_set WHERE child = :child
+  AND day = (SELECT max(day) FROM mental_set WHERE child = :child)), 0))
 )sql";
 
 const char* const DaysQuery = R"sql(
@@ -46,21 +52,23 @@ FROM column_answer WHERE child = :child AND correct = 0
 )sql";
 
 const char* const RecentQuery = R"sql(
-SELECT at, exercise, questions, correct, seconds, 0 FROM bead_run WHERE child = :child
-UNION ALL SELECT at, exercise, questions, correct, seconds, 0 FROM mental_set WHERE child = :child
-UNION ALL SELECT max(at), :column, count(*), total(correct), total(seconds), 1 FROM column_answer
+SELECT day, at, exercise, questions, correct, seconds FROM bead_run WHERE child = :child
+UNION ALL SELECT day, at, exercise, questions, correct, seconds FROM mental_set WHERE child = :child
+UNION ALL SELECT day, NULL, :column, count(*), total(correct), total(seconds) FROM column_answer
  WHERE child = :child AND day >= :first GROUP BY day
-ORDER BY 1 DESC LIMIT :count
+ORDER BY 1 DESC, 2 DESC NULLS FIRST LIMIT :count
 )sql";
 
 void readTotals(const QSqlQuery& row, ProgressReport& report)
 {
-    report.daysPractised = row.value(0).toInt();
-    report.runs = row.value(1).toInt();
-    report.questions = row.value(2).toDouble();
-    report.seconds = row.value(3).toDouble();
-    report.lastPractice = row.value(4).toLongLong();
+    report.runs += row.value(0).toInt();
+    report.questions += row.value(1).toDouble();
+    report.seconds += row.value(2).toDouble();
 }
+
+void readDaysPractised(const QSqlQuery& row, ProgressReport& report) { report.daysPractised = row.value(0).toInt(); }
+
+void readLastPractice(const QSqlQuery& row, ProgressReport& report) { report.lastPractice = row.value(0).toLongLong(); }
 
 void readDay(const QSqlQuery& row, ProgressReport& report)
 {
@@ -78,8 +86,8 @@ void readGroups(const QSqlQuery& row, ProgressReport& report)
 
 void readRun(const QSqlQuery& row, ProgressReport& report)
 {
-    report.recentRuns.append({row.value(0).toLongLong(), row.value(1).toString(), row.value(2).toDouble(),
-                              row.value(3).toDouble(), row.value(4).toDouble(), row.value(5).toBool()});
+    report.recentRuns.append({row.value(0).toLongLong(), row.value(1).toLongLong(), row.value(2).toString(),
+                              row.value(3).toDouble(), row.value(4).toDouble(), row.value(5).toDouble()});
 }
 
 }  // namespace
@@ -96,7 +104,8 @@ std::optional<ProgressReport> Read(RecordKeeper& keeper, qint64 firstDay, int re
                              {QStringLiteral(":column"), ColumnExercise},
                              {QStringLiteral(":count"), recentRuns}};
     const std::pair<const char*, void (*)(const QSqlQuery&, ProgressReport&)> parts[] = {
-        {TotalsQuery, readTotals}, {DaysQuery, readDay}, {GroupsQuery, readGroups}, {RecentQuery, readRun}};
+        {TotalsQuery, readTotals}, {DaysPractisedQuery, readDaysPractised}, {LastPracticeQuery, readLastPractice},
+        {DaysQuery, readDay},      {GroupsQuery, readGroups},               {RecentQuery, readRun}};
     ProgressReport report;
     const bool read = file->Run([&](QSqlDatabase& db) {
         report = {};

@@ -24,12 +24,12 @@ struct ExerciseDays {
 // A run of 识珠 or a set of 心算; for 加减训练, whose questions come one by
 // one, the questions of one day.
 struct RunLine {
-    qint64 when = 0;  // UTC seconds of its end (of the day's last question)
+    qint64 day = 0;   // Julian day number
+    qint64 when = 0;  // UTC seconds of its end; 0 for a whole day
     QString exercise;
     double questions = 0;
     double right = 0;
     double seconds = 0;
-    bool wholeDay = false;
 };
 
 struct ProgressReport {
@@ -42,5 +42,5 @@ struct ProgressReport {
     // Wrong answers of 加减训练 per bead-rule group, in the order of BeadRule::Group;
     // a question whose steps used several groups counts in each.
     std::array<int, 4> wrongByGroup{};
-    QList<RunLine> recentRuns;  // newest first
+    QList<RunLine> recentRuns;  // newest first, a whole day before the runs of that day
 };

@@ -265,7 +265,7 @@ void RecordsTest::reportAddsUpTheResults()
     QVERIFY(reported == days);
     QCOMPARE(report->recentRuns.size(), 5);
     for (qsizetype i = 1; i < report->recentRuns.size(); ++i)
-        QVERIFY(report->recentRuns[i - 1].when >= report->recentRuns[i].when);
+        QVERIFY(report->recentRuns[i - 1].day >= report->recentRuns[i].day);
 }
 
 void RecordsTest::csvFields_data()

@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -110,8 +111,7 @@ QWidget* frmRecords::createReport(const ProgressReport& report, qint64 firstDay)
     grid->addWidget(cmdExport, 0, 1, Qt::AlignRight);
     grid->addWidget(createCharts(report, firstDay), 1, 0);
     grid->addWidget(createRecentRuns(report), 1, 1);
-    grid->setColumnStretch(0, 5);
-    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(0, 1);
     grid->setRowStretch(1, 1);
     return page;
 }
@@ -173,6 +173,9 @@ QWidget* frmRecords::createRecentRuns(const ProgressReport& report)
             table->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
     table->resizeColumnsToContents();
+    // Wide enough for every column; the charts take the rest.
+    table->setMinimumWidth(table->horizontalHeader()->length() + table->verticalScrollBar()->sizeHint().width()
+                           + 2 * table->frameWidth());
     table->horizontalHeader()->setStretchLastSection(true);
     return table;
 }

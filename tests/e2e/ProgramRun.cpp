@@ -70,6 +70,7 @@ QProcessEnvironment ProgramRun::environment() const
         environment.remove(QString::fromLatin1(name));
     const QString path = environment.value(QStringLiteral("PATH"));
     environment.insert(QStringLiteral("PATH"), m_browserHome.path() + QDir::listSeparator() + path);
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), DataFolder());
     return environment;
 }
 

@@ -8,10 +8,13 @@
 
 #include "platform/Fonts.h"
 #include "platform/WebBrowser.h"
+#include "records/RecordKeeper.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QtTest>
@@ -43,6 +46,7 @@ private slots:
     void homePageOpensInTheBrowser();
     void aboutShowsTheNotice();
     void demonstrationPlaysOnePass();
+    void recordsShowAMonthOfPractice();
     void closingTheMainWindowEndsTheProgram();
     void cleanup();
     void cleanupTestCase();
@@ -118,6 +122,47 @@ const AccessibleTree::Node* startupAbacus(const AccessibleTree& tree)
     const AccessibleTree::Node* picture = brand ? tree.Parent(*brand) : nullptr;
     return picture ? tree.Find(QStringLiteral("image"), QStringLiteral("算盘"), picture) : nullptr;
 }
+
+// A month of practice of 小明, kept as the program keeps it, on most days:
+// runs of 识珠学习 and 识珠练习, and 加减训练 answers with their bead-rule groups.
+void keepMonthOfPractice(const QString& path)
+{
+    RecordKeeper keeper(path);
+    keeper.Add(QStringLiteral("小明"));
+    keeper.Choose(keeper.Children().first().id);
+    QRandomGenerator random(31);
+    const std::int64_t evening = QDateTime::currentSecsSinceEpoch() - 3600;
+    for (std::int64_t day = evening - 29 * 86400; day <= evening; day += 86400) {
+        if (random.bounded(5) == 0)
+            continue;
+        std::int64_t when = day;
+        for (const char* exercise : {"识珠学习", "识珠练习"}) {
+            const double right = 5.0 + random.bounded(6);
+            when += 300;
+            keeper.Keep(BeadRunResult{.exercise = exercise, .when = when, .questionsAsked = 10,
+                                      .secondsEach = 5, .digits = 2, .questions = 10, .right = right,
+                                      .score = right * 10, .durationSeconds = 50.0 + random.bounded(40)});
+        }
+        for (int answer = 10 + random.bounded(10); answer > 0; --answer) {
+            std::vector<BeadRule::Group> groups;
+            for (int group = 0; group < 4; ++group) {
+                if (random.bounded(3) == 0)
+                    groups.push_back(static_cast<BeadRule::Group>(group));
+            }
+            when += 30;
+            keeper.Keep(ColumnAnswerResult{.when = when, .right = random.bounded(10) < 8, .groups = groups,
+                                           .secondsToAnswer = 20});
+        }
+    }
+}
+
+bool near(QRgb pixel, int red, int green, int blue)
+{
+    return std::abs(qRed(pixel) - red) < 12 && std::abs(qGreen(pixel) - green) < 12 && std::abs(qBlue(pixel) - blue) < 12;
+}
+// The bars of the questions per day, and the line of right answers with the bars of the wrong ones.
+bool isBar(QRgb pixel) { return near(pixel, 90, 140, 210); }
+bool isLine(QRgb pixel) { return near(pixel, 220, 70, 50); }
 
 }  // namespace
 
@@ -407,6 +452,27 @@ void EndToEndTest::aboutShowsTheNotice()
     ProgramSession& s = session();
     QVERIFY2(s.Choose(QStringLiteral("帮助"), QStringLiteral("关于")), qPrintable(why()));
     QVERIFY2(s.AnswerBox(QMessageBox::Information, frmMain::AboutText()), qPrintable(why()));
+}
+
+// Kept by another copy of the program: once 小明 is chosen in 01 选择孩子,
+// 成绩记录 draws his month in its charts.
+void EndToEndTest::recordsShowAMonthOfPractice()
+{
+    ProgramSession& s = session();
+    keepMonthOfPractice(s.Program().DataFolder() + QStringLiteral("/lingxi-shufang/records.sqlite3"));
+    QVERIFY2(s.Choose(QStringLiteral("成绩"), QStringLiteral("01 选择孩子")), qPrintable(why()));
+    QVERIFY2(s.ConfirmDialog(QStringLiteral("选择孩子")), qPrintable(why()));
+    QVERIFY2(s.Choose(QStringLiteral("成绩"), QStringLiteral("02 成绩记录")), qPrintable(why()));
+    QVERIFY2(s.WaitForCaption(QStringLiteral("成绩记录")), qPrintable(why()));
+    s.ParkPointer();
+    QVERIFY2(s.WaitForScreen(
+                 [&](const QImage& screen) {
+                     return ScreenSearch::Count(screen, s.Workspace(), isBar) > 2000
+                         && ScreenSearch::Count(screen, s.Workspace(), isLine) > 2000;
+                 },
+                 ShortLimitMs, QStringLiteral("the bars and lines of the charts")),
+        qPrintable(why()));
+    s.KeepScreenshot(QStringLiteral("frmRecords"));
 }
 
 void EndToEndTest::demonstrationPlaysOnePass()

@@ -46,6 +46,17 @@ QLabel* wrappingLabel(const char* name, const QString& text)
     return label;
 }
 
+// To the nearest minute, as a parent reads time spent: 40秒, 12分钟, 2小时5分钟.
+QString duration(double seconds)
+{
+    const auto minutes = static_cast<qint64>(std::round(seconds / 60));
+    if (minutes < 1)
+        return QStringLiteral("%1秒").arg(std::round(seconds));
+    if (minutes < 60)
+        return QStringLiteral("%1分钟").arg(minutes);
+    return QStringLiteral("%1小时%2分钟").arg(minutes / 60).arg(minutes % 60);
+}
+
 }  // namespace
 
 frmRecords::frmRecords(RecordKeeper& keeper)
@@ -61,16 +72,6 @@ QString frmRecords::NoChildText()
 {
     return QStringLiteral("还没有选择孩子，所以没有成绩记录。\n"
                           "请在菜单“成绩”里点“01 选择孩子”，新建或选中一个孩子，再按“确定”：从那以后的练习都会记录下来。");
-}
-
-QString frmRecords::Duration(double seconds)
-{
-    const auto minutes = static_cast<qint64>(std::round(seconds / 60));
-    if (minutes < 1)
-        return QStringLiteral("%1秒").arg(std::round(seconds));
-    if (minutes < 60)
-        return QStringLiteral("%1分钟").arg(minutes);
-    return QStringLiteral("%1小时%2分钟").arg(minutes / 60).arg(minutes % 60);
 }
 
 void frmRecords::CreateControls(QWidget& canvas)
@@ -126,7 +127,7 @@ QString frmRecords::totalsText(const ProgressReport& report) const
         .arg(report.daysPractised)
         .arg(report.runs)
         .arg(report.questions)
-        .arg(Duration(report.seconds), last);
+        .arg(duration(report.seconds), last);
 }
 
 QWidget* frmRecords::createCharts(const ProgressReport& report, qint64 firstDay)
@@ -168,7 +169,7 @@ QWidget* frmRecords::createRecentRuns(const ProgressReport& report)
             run.when == 0 ? QDate::fromJulianDay(run.day).toString(QStringLiteral("yyyy-MM-dd 全天"))
                           : localTime(run.when, QStringLiteral("yyyy-MM-dd HH:mm")),
             run.exercise, QString::number(run.questions), QString::number(run.right), QString::number(score),
-            Duration(run.seconds)};
+            duration(run.seconds)};
         for (int column = 0; column < cells.size(); ++column)
             table->setItem(row, column, new QTableWidgetItem(cells[column]));
     }

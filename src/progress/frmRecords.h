@@ -24,7 +24,6 @@ public:
     // Reads the records again, as they are now.
     void Refresh();
     static QString NoChildText();
-    static QString Duration(double seconds);
 
 protected:
     QString Caption() const override;

@@ -48,11 +48,11 @@ RecordFile::RecordFile(QString path)
 
 RecordFile::~RecordFile() { disconnect(); }
 
-bool RecordFile::Exists() const { return QFileInfo::exists(m_path); }
+bool RecordFile::exists() const { return QFileInfo::exists(m_path); }
 
 bool RecordFile::Open(bool create)
 {
-    if (m_state != State::Shut || (!create && !Exists()))
+    if (m_state != State::Shut || (!create && !exists()))
         return m_state == State::Open;
     const QString folder = QFileInfo(m_path).absolutePath();
     if (create && !QDir().mkpath(folder)) {

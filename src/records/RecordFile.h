@@ -28,8 +28,6 @@ public:
     RecordFile(const RecordFile&) = delete;
     RecordFile& operator=(const RecordFile&) = delete;
 
-    const QString& Path() const { return m_path; }
-    bool Exists() const;
     State Current() const { return m_state; }
 
     // Opens the file; makes it, and its folder, only when `create`. A file
@@ -49,6 +47,7 @@ private:
         Lost,     // the file cannot be opened or written
     };
 
+    bool exists() const;
     Fault connect();
     Fault prepare(QSqlDatabase& db);
     Fault attempt(const Step& step);

@@ -64,8 +64,6 @@ bool RecordKeeper::Refused() const
     return m_file->Current() == RecordFile::State::Newer || m_file->Current() == RecordFile::State::Unwritable;
 }
 
-const QString& RecordKeeper::Path() const { return m_file->Path(); }
-
 RecordFile* RecordKeeper::File() { return m_file->Current() == RecordFile::State::Open ? m_file.get() : nullptr; }
 
 QList<Child> RecordKeeper::Children()

@@ -34,7 +34,6 @@ public:
     // The file was refused for this run (made by a newer program, or unwritable).
     bool Refused() const;
     const std::optional<Child>& Chosen() const { return m_chosen; }
-    const QString& Path() const;
 
     QList<Child> Children();
     // Makes the file with the first child. The name is trimmed first.

@@ -39,17 +39,18 @@ QString numbersText(const std::vector<std::int64_t>& numbers)
     return text;
 }
 
-}  // namespace
-
-namespace ResultWriter {
-
-int GroupBits(const std::vector<BeadRule::Group>& groups)
+// The groups as a set of bits, 1 << Group, as 成绩记录 counts them.
+int groupBits(const std::vector<BeadRule::Group>& groups)
 {
     int bits = 0;
     for (const BeadRule::Group group : groups)
         bits |= 1 << static_cast<int>(group);
     return bits;
 }
+
+}  // namespace
+
+namespace ResultWriter {
 
 QSqlError Write(QSqlDatabase& db, qint64 child, const BeadRunResult& r)
 {
@@ -64,7 +65,7 @@ QSqlError Write(QSqlDatabase& db, qint64 child, const ColumnAnswerResult& r)
 {
     return insert(db, "column_answer", "first, second, answer, correct, style, range, groups, seconds", child,
                   r.when,
-                  {r.first, r.second, r.answer, r.right, text(r.style), text(r.range), GroupBits(r.groups),
+                  {r.first, r.second, r.answer, r.right, text(r.style), text(r.range), groupBits(r.groups),
                    r.secondsToAnswer});
 }
 

@@ -14,7 +14,4 @@ QSqlError Write(QSqlDatabase& db, qint64 child, const ColumnAnswerResult& result
 QSqlError Write(QSqlDatabase& db, qint64 child, const MentalQuestionResult& result);
 QSqlError Write(QSqlDatabase& db, qint64 child, const MentalSetResult& result);
 
-// The groups as a set of bits, 1 << Group.
-int GroupBits(const std::vector<BeadRule::Group>& groups);
-
 }  // namespace ResultWriter

@@ -123,7 +123,7 @@ const AccessibleTree::Node* startupAbacus(const AccessibleTree& tree)
     return picture ? tree.Find(QStringLiteral("image"), QStringLiteral("算盘"), picture) : nullptr;
 }
 
-// A month of practice of 小明, kept as the program keeps it, on most days:
+// A month of practice of 小明 on most days, kept as the program keeps it:
 // runs of 识珠学习 and 识珠练习, and 加减训练 answers with their bead-rule groups.
 void keepMonthOfPractice(const QString& path)
 {
@@ -131,38 +131,28 @@ void keepMonthOfPractice(const QString& path)
     keeper.Add(QStringLiteral("小明"));
     keeper.Choose(keeper.Children().first().id);
     QRandomGenerator random(31);
-    const std::int64_t evening = QDateTime::currentSecsSinceEpoch() - 3600;
-    for (std::int64_t day = evening - 29 * 86400; day <= evening; day += 86400) {
-        if (random.bounded(5) == 0)
-            continue;
-        std::int64_t when = day;
-        for (const char* exercise : {"识珠学习", "识珠练习"}) {
-            const double right = 5.0 + random.bounded(6);
-            when += 300;
-            keeper.Keep(BeadRunResult{.exercise = exercise, .when = when, .questionsAsked = 10,
-                                      .secondsEach = 5, .digits = 2, .questions = 10, .right = right,
-                                      .score = right * 10, .durationSeconds = 50.0 + random.bounded(40)});
-        }
-        for (int answer = 10 + random.bounded(10); answer > 0; --answer) {
-            std::vector<BeadRule::Group> groups;
-            for (int group = 0; group < 4; ++group) {
-                if (random.bounded(3) == 0)
-                    groups.push_back(static_cast<BeadRule::Group>(group));
-            }
-            when += 30;
-            keeper.Keep(ColumnAnswerResult{.when = when, .right = random.bounded(10) < 8, .groups = groups,
-                                           .secondsToAnswer = 20});
+    for (int day = 29; day >= 0; --day) {
+        std::int64_t when = QDateTime::currentSecsSinceEpoch() - day * 86400 - 7200;
+        for (int i = 0, count = 8 + random.bounded(14); i < count && day % 6 != 2; ++i, when += 60) {
+            if (i < 2)
+                keeper.Keep(BeadRunResult{.exercise = i ? "识珠练习" : "识珠学习", .when = when, .questions = 10,
+                                          .right = 5.0 + random.bounded(6), .durationSeconds = 50.0 + random.bounded(40)});
+            else
+                keeper.Keep(ColumnAnswerResult{.when = when, .right = random.bounded(10) < 8,
+                                               .groups = {static_cast<BeadRule::Group>(random.bounded(4))},
+                                               .secondsToAnswer = 20.0 + random.bounded(20)});
         }
     }
 }
 
-bool near(QRgb pixel, int red, int green, int blue)
+// The bars of the questions per day; the line of right answers and the bars of the wrong ones.
+bool near(QRgb pixel, QRgb colour)
 {
-    return std::abs(qRed(pixel) - red) < 12 && std::abs(qGreen(pixel) - green) < 12 && std::abs(qBlue(pixel) - blue) < 12;
+    return std::abs(qRed(pixel) - qRed(colour)) + std::abs(qGreen(pixel) - qGreen(colour))
+        + std::abs(qBlue(pixel) - qBlue(colour)) < 30;
 }
-// The bars of the questions per day, and the line of right answers with the bars of the wrong ones.
-bool isBar(QRgb pixel) { return near(pixel, 90, 140, 210); }
-bool isLine(QRgb pixel) { return near(pixel, 220, 70, 50); }
+bool isBar(QRgb pixel) { return near(pixel, qRgb(90, 140, 210)); }
+bool isLine(QRgb pixel) { return near(pixel, qRgb(220, 70, 50)); }
 
 }  // namespace
 

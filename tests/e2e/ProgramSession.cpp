@@ -173,23 +173,6 @@ bool ProgramSession::AnswerBox(QMessageBox::Icon icon, const QString& text)
 
 bool ProgramSession::NoBoxOpen() { return m_xdo->WindowsNamed(BoxName).isEmpty(); }
 
-bool ProgramSession::ConfirmDialog(const QString& title)
-{
-    const QString name = QLatin1Char('^') + title + QLatin1Char('$');
-    std::uint32_t dialog = 0;
-    const auto focused = [&] {
-        const QList<std::uint32_t> found = m_xdo->WindowsNamed(name);
-        dialog = found.isEmpty() ? 0 : found.first();
-        return dialog != 0 && m_xdo->FocusedWindow() == dialog;
-    };
-    if (!QTest::qWaitFor(focused, BoxLimitMs))
-        return Fail(QStringLiteral("no dialog %1 with the keyboard focus").arg(title));
-    m_xdo->Key(QStringLiteral("Return"));
-    if (!QTest::qWaitFor([&] { return !m_xdo->WindowsNamed(name).contains(dialog); }, BoxLimitMs))
-        return Fail(QStringLiteral("Return did not close the dialog ") + title);
-    return true;
-}
-
 void ProgramSession::Recover()
 {
     for (int attempt = 0; attempt < RecoveryAttempts && (!NoBoxOpen() || openMenu() != 0); ++attempt) {
@@ -198,17 +181,11 @@ void ProgramSession::Recover()
     }
 }
 
-// A maximised child window adds its caption to the main window's title.
-bool ProgramSession::captionInFront(const QString& caption)
-{
-    return MainTitle() == m_homeTitle + QStringLiteral(" - [%1]").arg(caption)
-        || Fail(QStringLiteral("main window titled %1").arg(MainTitle()));
-}
-
 bool ProgramSession::windowInFront(const Design::ExerciseWindow& window)
 {
-    if (!captionInFront(window.caption))
-        return false;
+    // A maximised child window adds its caption to the main window's title.
+    if (MainTitle() != m_homeTitle + QStringLiteral(" - [%1]").arg(window.caption))
+        return Fail(QStringLiteral("main window titled %1").arg(MainTitle()));
     const QImage screen = Screenshot();
     const QRect picture = ScreenSearch::FindBlackPicture(screen, Workspace(), window.pic.width() * 3 / 4);
     const QRect expected = window.pic.translated(Workspace().topLeft());
@@ -224,14 +201,6 @@ bool ProgramSession::WaitForWindow(const Design::ExerciseWindow& window)
         return false;
     m_childMaximised = true;
     m_canvas = Workspace().topLeft();
-    return true;
-}
-
-bool ProgramSession::WaitForCaption(const QString& caption)
-{
-    if (!QTest::qWaitFor([&] { return captionInFront(caption); }, WindowLimitMs))
-        return false;
-    m_childMaximised = true;
     return true;
 }
 

@@ -51,8 +51,6 @@ public:
     // with this icon, and closes it with the Return key.
     bool AnswerBox(QMessageBox::Icon icon, const QString& text);
     bool NoBoxOpen();
-    // Waits for the program's dialog of that title and presses Return in it.
-    bool ConfirmDialog(const QString& title);
     // After a failed step: closes whatever box or menu it left open, so
     // that the next step starts from the windows alone.
     void Recover();
@@ -61,8 +59,6 @@ public:
     // is in the main window's title and its picture lies at its designed
     // place in the workspace. From then on designed places map to the screen.
     bool WaitForWindow(const Design::ExerciseWindow& window);
-    // The same for a window without a designed place: its caption in the main window's title.
-    bool WaitForCaption(const QString& caption);
     QRect OnScreen(const QRect& designed) const;
     AbacusGeometry Abacus(const Design::ExerciseWindow& window) const;
     // Polls screenshots until the abacus reads the value.
@@ -83,7 +79,6 @@ private:
     bool openTitle(const QString& menu, std::uint32_t* popup);
     bool boxMatches(std::uint32_t box, const Replica::MessageBoxPicture& expected);
     bool windowInFront(const Design::ExerciseWindow& window);
-    bool captionInFront(const QString& caption);
 
     QString m_executable;
     QSize m_screen;

@@ -11,7 +11,6 @@
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 #include "progress/frmChildren.h"
-#include "progress/frmRecords.h"
 #include "records/RecordKeeper.h"
 #include "shell/frmMain.h"
 #include "training/frmTrain02.h"
@@ -480,10 +479,6 @@ void FrmMainTest::chosenChildIsNamedAndKeepsResults()
     QVERIFY(child->isVisible());
     QVERIFY(child->x() > m_window->findChild<QLabel*>(QStringLiteral("labRule"))->geometry().right());
     QCOMPARE(&Course::Results(), &m_window->Keeper());
-
-    action("mnuRecords02")->trigger();
-    QVERIFY(m_window->Records().Frame()->isMaximized());
-    QVERIFY(m_window->Records().Canvas()->findChild<QLabel*>(QStringLiteral("labTotals")));
     m_window.reset();
     QCOMPARE(&Course::Results(), &Course::NoResults());
 }

@@ -9,8 +9,6 @@ class RecordingResults final : public ResultSink {
 public:
     RecordingResults() { Course::SetResults(*this); }
     ~RecordingResults() override { Course::SetResults(Course::NoResults()); }
-    RecordingResults(const RecordingResults&) = delete;
-    RecordingResults& operator=(const RecordingResults&) = delete;
 
     void Keep(const BeadRunResult& result) override { beadRuns.push_back(result); }
     void Keep(const ColumnAnswerResult& result) override { columnAnswers.push_back(result); }

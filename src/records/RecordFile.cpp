@@ -37,7 +37,8 @@ QString nothingKeptThisRun() { return QStringLiteral("本次运行不记录成�
 
 QString RecordFile::DefaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/records.sqlite3");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/records.sqlite3");
 }
 
 RecordFile::RecordFile(QString path)
@@ -55,7 +56,7 @@ bool RecordFile::Open(bool create)
     if (m_state != State::Shut || (!create && !exists()))
         return m_state == State::Open;
     const QString folder = QFileInfo(m_path).absolutePath();
-    if (create && !QDir().mkpath(folder)) {
+    if (create && (m_path.isEmpty() || !QDir().mkpath(folder))) {
         stop(State::Unwritable, QStringLiteral("无法在这个文件夹里保存成绩：\n") + folder + u'\n' + nothingKeptThisRun());
         return false;
     }

@@ -20,7 +20,8 @@ public:
     };
     using Step = std::function<QSqlError(QSqlDatabase&)>;
 
-    // The file in the user's data folder.
+    // The file in the user's data folder; empty when the system names none,
+    // and then nothing can be kept.
     static QString DefaultPath();
 
     explicit RecordFile(QString path);

@@ -127,8 +127,8 @@ void measureModelAlone(ReportTable& table)
 
 void measureColourfulBeads(ReportTable& table)
 {
-    static ClockSeededRandom random(Platform::ProgramClock());
-    ProgramWide::SetRandom(random);
+    static ClockSeededRandom random(Platform::ProgramClock(), ClockSeededRandom::Reseed::Replace);
+    ProgramWide::SetBeadColours(random);
     ProgramWide::ColorfulBeads = true;
     const Board& board = Boards[0];
     PictureBox pic;

@@ -17,12 +17,14 @@ namespace modsub {
 std::unique_ptr<frmMain> Main()
 {
     static ClockSeededRandom random(Platform::ProgramClock());
+    static ClockSeededRandom beadColours(Platform::ProgramClock(), ClockSeededRandom::Reseed::Replace);
     static EventLoopWaiter waiter;
 
     ProgramWide::RestColor = Colours::Rest;
     ProgramWide::ColorfulBeads = false;
     ProgramWide::CountColor = Colours::Count;
     ProgramWide::SetRandom(random);
+    ProgramWide::SetBeadColours(beadColours);
     ProgramWide::SetWaiter(waiter);
     if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance())) {
         Fonts::InstallDefault(*application);

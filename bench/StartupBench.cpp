@@ -4,7 +4,7 @@
 #include "ReportTable.h"
 
 #include "shell/frmMain.h"
-#include "shell/modsub.h"
+#include "platform/modsub.h"
 
 namespace {
 

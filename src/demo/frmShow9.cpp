@@ -4,7 +4,7 @@
 #include "platform/Fonts.h"
 #include "platform/PictureBox.h"
 #include "platform/Platform.h"
-#include "platform/SharedRoutines.h"
+#include "platform/modsub.h"
 
 #include <QApplication>
 #include <QLineEdit>

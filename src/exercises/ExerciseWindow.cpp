@@ -7,7 +7,7 @@
 #include "platform/Fonts.h"
 #include "platform/PictureBox.h"
 #include "platform/Platform.h"
-#include "platform/SharedRoutines.h"
+#include "platform/modsub.h"
 
 #include <QLabel>
 #include <QLineEdit>

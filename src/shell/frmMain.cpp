@@ -11,7 +11,7 @@
 #include "platform/ChildWindow.h"
 #include "platform/Twips.h"
 #include "shell/RuleLine.h"
-#include "shell/modsub.h"
+#include "platform/modsub.h"
 #include "training/frmTrain02.h"
 
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "shell/modsub.h"
+#include "platform/modsub.h"
 
 #include "abacus/Colours.h"
 #include "abacus/ProgramWide.h"

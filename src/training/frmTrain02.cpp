@@ -5,7 +5,7 @@
 #include "exercises/NumberText.h"
 #include "platform/PictureBox.h"
 #include "platform/Platform.h"
-#include "platform/SharedRoutines.h"
+#include "platform/modsub.h"
 #include "training/ColumnQuestion.h"
 
 #include <QComboBox>

@@ -48,9 +48,8 @@ public:
 private:
     cBead& bead(int slot) { return m_Beads.at(slot - 1); }
     [[nodiscard]] bool addDigit(std::int16_t iFromNum, std::int16_t iNum, RodStep::Kind kind);
-    // Animates the change and tells the abacus's observer as it starts.
+    // Animates the change and tells the abacus's observers as it starts.
     [[nodiscard]] bool move(std::int16_t iFromNum, std::int16_t iToNum, RodStep::Kind kind, std::int16_t iNum);
-    void tell(const RodStep& step) const;
     void markMovingBeads(std::int16_t iFromNum, std::int16_t iToNum);
     [[nodiscard]] bool AnimateBeads();
 

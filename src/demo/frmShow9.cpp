@@ -157,6 +157,8 @@ void frmShow9::Timer1_Timer()
     m_passRunning = false;
     if (!completed || generation != LoadGeneration())
         return;
+    // `from` now holds the number the pass started from.
+    Abacus().TellSum(from, PassAddend);
     if (Abacus().Value() >= ClearingLimit)
         Abacus().Draw(0);
 }
@@ -177,8 +179,8 @@ void frmShow9::cmdOk_Click()
         return;
     double from = 0;
     double toBuild = number;
-    // Nothing follows the animation, so an interrupted one needs no handling.
-    static_cast<void>(Abacus().AddNum(from, toBuild));
+    if (Abacus().AddNum(from, toBuild) && generation == LoadGeneration())
+        Abacus().TellSum(0, number);
 }
 
 // Starts the passes without touching DemoRunning or the start/pause caption.

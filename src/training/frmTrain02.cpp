@@ -96,8 +96,11 @@ void frmTrain02::markAnswer()
 {
     if (!questionFits())
         return;
-    const double expected = reading(txtChange[0]) + reading(txtChange[1]);
+    const double first = reading(txtChange[0]);
+    const double second = reading(txtChange[1]);
+    const double expected = first + second;
     Abacus().Draw(expected, -1);
+    Abacus().TellSum(first, second);
     const double answer = reading(txtN4);
     const bool right = answer == expected;
     SetMark(*labScore, right ? QStringLiteral("√") : QStringLiteral("×"), right);

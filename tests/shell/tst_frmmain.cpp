@@ -388,7 +388,7 @@ void FrmMainTest::ruleLineFollowsThePlayback()
             duringFirstFrame = line->text();
     };
     QTest::mouseClick(window.Canvas()->findChild<QPushButton*>(QStringLiteral("cmdOk2")), Qt::LeftButton);
-    QCOMPARE(duringFirstFrame, QStringLiteral("十位 加5：五下五"));
+    QCOMPARE(duringFirstFrame, QStringLiteral("十位 加5：五上五"));
     QCOMPARE(line->text(), QStringLiteral("52 \u2212 3 = 49"));
     QCOMPARE(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Name), line->text());
     QCoreApplication::processEvents();

@@ -28,6 +28,9 @@ public:
     std::int16_t Value();
     // The same reading, leaving m_iNum alone: for onlookers such as a screen reader.
     std::int16_t ShownDigit() const;
+    // The digit as last set, which a click goes by: outside 0 to 9 (a negative
+    // number put on the rods) no click changes it.
+    std::int16_t StoredDigit() const { return m_iNum; }
     void setValue(std::int16_t iNum);
 
     // The animated changes below return false when the animation was cut

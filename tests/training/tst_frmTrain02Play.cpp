@@ -53,6 +53,7 @@ private slots:
     void hoverThenClickMovesBead();
     void sumLineSaysWhatTheRodsShow_data();
     void sumLineSaysWhatTheRodsShow();
+    void keysChangeNoRodAClickCannot();
 };
 
 void tst_frmTrain02Play::questionButtonWritesQuestionAndClears()
@@ -388,6 +389,21 @@ void tst_frmTrain02Play::sumLineSaysWhatTheRodsShow()
     f.setText("txtChange1", second);
     f.click("cmdOk2");
     QCOMPARE(f.said.lines.last(), line);
+}
+
+void tst_frmTrain02Play::keysChangeNoRodAClickCannot()
+{
+    Train02Fixture f;
+    f.setText("txtChange0", QStringLiteral("3"));
+    f.setText("txtChange1", QStringLiteral("-5"));
+    f.click("cmdOk2");
+    auto* pic = f.find<PictureBox>("pic");
+    const QPointF upperBeadOfUnits(150, 95);
+    sendMouse(*pic, QEvent::MouseMove, upperBeadOfUnits);
+    sendMouse(*pic, QEvent::MouseButtonRelease, upperBeadOfUnits);
+    QTest::keyClick(pic, Qt::Key_Up);
+    QTest::keyClick(pic, Qt::Key_7);
+    QCOMPARE(f.window.Abacus().ShownNumber(), 0.0);
 }
 
 QTEST_MAIN(tst_frmTrain02Play)

@@ -70,6 +70,13 @@ void ExerciseWindow::LoadAbacus(std::int16_t rods, double startValue)
     m_abacus.Draw(-1);
 }
 
+ExerciseWindow::~ExerciseWindow()
+{
+    // At the program's end the window may go before its widgets.
+    if (pic)
+        AccessibleAbacus::Release(*pic);
+}
+
 void ExerciseWindow::Form_Unload() { m_abacus.Detach(); }
 
 void ExerciseWindow::cmdclear_Click() { m_abacus.Draw(0); }
@@ -135,7 +142,7 @@ PictureBox* ExerciseWindow::CreatePic(QWidget& parent, const QRect& place)
     pic->setGeometry(place);
     pic->setFocusPolicy(Qt::StrongFocus);
     connect(pic, &PictureBox::mouseReleased, this, &ExerciseWindow::pic_MouseUp);
-    AccessibleAbacus::Attach(*pic, m_abacus, false);
+    AccessibleAbacus::Attach(*pic, m_abacus);
     // However the widgets go, the abacus must not keep drawing on them.
     const DrawingSurface* surface = pic;
     connect(pic, &QObject::destroyed, this, [this, surface] { m_abacus.DetachFrom(surface); });
@@ -146,7 +153,7 @@ void ExerciseWindow::LetChildMoveBeads()
 {
     connect(pic, &PictureBox::mouseMoved, this, &ExerciseWindow::pic_MouseMove);
     new AbacusKeys(*pic, m_abacus);
-    AccessibleAbacus::Attach(*pic, m_abacus, true);
+    AccessibleAbacus::MakeAdjustable(*pic);
 }
 
 void ExerciseWindow::IgnorePointer()

@@ -67,7 +67,8 @@ frmMain::frmMain()
     MDIForm_Load();
 }
 
-frmMain::~frmMain() = default;
+// The abacus is a member: it goes before the picture, a child widget.
+frmMain::~frmMain() { AccessibleAbacus::Release(*pic2); }
 
 QString frmMain::HelpText()
 {
@@ -215,7 +216,7 @@ void frmMain::createMenus()
 void frmMain::MDIForm_Load()
 {
     m_abacus.Init(pic2, 5);
-    AccessibleAbacus::Attach(*pic2, m_abacus, false);
+    AccessibleAbacus::Attach(*pic2, m_abacus);
     ProgramWide::ColorfulBeads = true;
     timShow->start();
 }

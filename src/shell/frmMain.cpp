@@ -83,7 +83,8 @@ QString frmMain::AboutText()
     return QStringLiteral("灵犀数坊 V1.0\r\n"
                           "青禾小筑系列软件之一：珠算识珠、加减训练与9遍9演示。\r\n"
                           "本软件供家庭和课堂免费使用。\r\n"
-                          "版权所有 © 青禾小筑");
+                          "版权所有 © 青禾小筑\r\n"
+                          "本软件以 GNU 通用公共许可证第3版或更新版本（GPL-3.0-or-later）发布。");
 }
 
 void frmMain::createControls()
@@ -126,7 +127,6 @@ void frmMain::resizeToDesign()
     resize(DesignedClientSize() + QSize(0, bars));
 }
 
-// Below the designed client area: the bead rule of each step an exercise plays.
 bool frmMain::FitsOn(QSize window, const QRect& available, int titleBar)
 {
     return window.width() <= available.width() && window.height() + titleBar <= available.height();
@@ -147,6 +147,7 @@ void frmMain::ShowFitted()
     showMaximized();
 }
 
+// Below the designed client area: the bead rule of each step an exercise plays.
 void frmMain::createRuleLine()
 {
     QStatusBar* bar = statusBar();

@@ -33,7 +33,8 @@ public:
     // Reseeds once, then takes addition or subtraction with equal chance where
     // both come, and a question of that kind with equal chance among all that
     // fit; never `previous` again while another question fits. Nothing when
-    // the choice has no questions.
+    // the choice has no questions. The random source must not repeat itself
+    // for ever, as a uniform one does not.
     std::optional<DrillQuestion> Make(RandomSource& random, const std::optional<DrillQuestion>& previous) const;
 
 private:
@@ -42,8 +43,6 @@ private:
     int countUpTo(bool subtracting, int enough) const;
     bool takesAway(RandomSource& random) const;
     DrillQuestion draw(RandomSource& random, bool subtracting) const;
-    // The first question of the kind from the pair at `index` on, wrapping round.
-    DrillQuestion nextFitting(std::size_t index, bool subtracting) const;
     DrillQuestion pair(std::size_t index, bool subtracting) const;
 
     std::optional<QuestionStyle> m_style;

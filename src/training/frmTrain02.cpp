@@ -74,7 +74,8 @@ void frmTrain02::cmdQ_Click()
 {
     const std::optional<DrillQuestion> question = nextQuestion();
     if (!question) {
-        Platform::Messages().Information(NoQuestionText(chosenRangeName(), comStyle->currentText()));
+        // Only a choice in both lists can have no question.
+        Platform::Messages().Information(NoQuestionText(comDig->currentText(), comStyle->currentText()));
         return;
     }
     m_lastQuestion = question;
@@ -99,11 +100,6 @@ std::optional<DrillQuestion> frmTrain02::nextQuestion() const
     const OperandRange& chosenRange
         = range < 0 ? Course::UnchosenRange() : Course::OperandRanges().at(static_cast<std::size_t>(range));
     return DrillQuestions(chosenStyle, chosenRange).Make(ProgramWide::Random(), m_lastQuestion);
-}
-
-QString frmTrain02::chosenRangeName() const
-{
-    return comDig->currentIndex() < 0 ? fromUtf8(Course::UnchosenRange().name) : comDig->currentText();
 }
 
 void frmTrain02::cmdOk2_Click()

@@ -22,8 +22,9 @@ class QWidget;
 // on the abacus and types the result, "完成" plays the sum bead by bead and
 // marks the answer. With nothing chosen in 出题类型 and 位数 a question is a
 // two-digit addition without carries; a choice in either list makes it
-// practise that group of bead rules within that range, taking away as well. It also carries the timed bead-reading run of
-// the exercise windows, with its controls to the right of the designed width.
+// practise that group of bead rules within that range, taking away as well.
+// It also carries the timed bead-reading run of the exercise windows, with
+// its controls to the right of the designed width.
 //
 // The question lives only in its text boxes: every step reads them afresh,
 // so an edited question is played and marked as edited.
@@ -59,7 +60,6 @@ private:
     void cmdQ_Click();
     // Nothing when the lists' choice has no question.
     std::optional<DrillQuestion> nextQuestion() const;
-    QString chosenRangeName() const;
     void cmdOk2_Click();
     void cmkQuit_Click();
     void cmdStart_Click();

@@ -139,14 +139,13 @@ void tst_frmTrain02Layout::listsHoldTheirItemsWithNothingSelected()
 
 void tst_frmTrain02Layout::popupShowsEveryItemWhole()
 {
-    Train02Fixture f;
     // Fusion widens a popup by itself, the Windows style not; the longest item is wider than the list.
     const std::unique_ptr<QStyle> windows(QStyleFactory::create(QStringLiteral("Windows")));
+    Train02Fixture f;
     auto* list = f.find<QComboBox>("comStyle");
     list->setStyle(windows.get());
     list->showPopup();
     QVERIFY(list->view()->viewport()->width() >= list->view()->fontMetrics().horizontalAdvance(list->itemText(2)));
-    list->hidePopup();
 }
 
 void tst_frmTrain02Layout::ruleUnderTheOperands()

@@ -1,6 +1,7 @@
 // The designed controls of frmTrain02, in their places; the behaviour is in frmTrain02.cpp.
 #include "training/frmTrain02.h"
 
+#include "platform/ChoiceList.h"
 #include "platform/Fonts.h"
 #include "platform/PictureBox.h"
 
@@ -103,9 +104,8 @@ void frmTrain02::createSettingControls(QWidget& canvas)
 
 QComboBox* frmTrain02::createList(QWidget& canvas, const char* name, const QRect& place)
 {
-    auto* list = new QComboBox(&canvas);
+    auto* list = new ChoiceList(&canvas);
     list->setObjectName(QString::fromLatin1(name));
-    list->setEditable(false);
     list->setGeometry(place);
     return list;
 }

@@ -4,6 +4,7 @@
 #include "abacus/ProgramWide.h"
 #include "platform/PictureBox.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
@@ -35,6 +36,7 @@ class tst_frmTrain02Play : public QObject {
 
 private slots:
     void questionButtonWritesQuestionAndClears();
+    void listsChooseTheQuestion();
     void finishOnFreshWindowMarksZeroRight();
     void typedAnswerReadByLeadingNumber_data();
     void typedAnswerReadByLeadingNumber();
@@ -76,6 +78,36 @@ void tst_frmTrain02Play::questionButtonWritesQuestionAndClears()
     QVERIFY(!ProgramWide::ColorfulBeads);
     QCOMPARE(f.env.random.reseeds, reseeds + 1);
     QVERIFY(f.env.random.queued.empty());
+}
+
+void tst_frmTrain02Play::listsChooseTheQuestion()
+{
+    Train02Fixture f;
+    auto* style = f.find<QComboBox>("comStyle");
+    auto* range = f.find<QComboBox>("comDig");
+    const auto asksTwoDigits = [&f](int largest) {
+        f.click("cmdQ");
+        const int first = f.text("txtChange0").toInt(), second = std::abs(f.text("txtChange1").toInt());
+        return std::min(first, second) >= 10 && std::max(first, second) <= largest;
+    };
+    // 满10进位加破10退位减 within 44以内2位数 only takes away; within 4以内1位数 it has none, says so and changes nothing.
+    style->setCurrentIndex(2);
+    range->setCurrentIndex(1);
+    QVERIFY(asksTwoDigits(44) && f.text("txtChange1").startsWith('-'));
+    f.click("cmdOk2");
+    const QString question = f.text("txtChange0") + f.text("txtChange1") + QString::number(f.shown());
+    range->setCurrentIndex(0);
+    f.click("cmdQ");
+    QVERIFY(f.env.messages.boxes.size() == 1 && f.env.messages.boxes[0].information && f.shows("labScore"));
+    QCOMPARE(f.env.messages.boxes[0].text, QStringLiteral("4以内1位数里没有满10进位加破10退位减的题，请选更大的位数。"));
+    QCOMPARE(f.text("txtChange0") + f.text("txtChange1") + QString::number(f.shown()), question);
+    // Delete and Backspace take a choice away: 出题类型 alone asks within 92以内2位数, nothing chosen as before.
+    QTest::keyClick(range, Qt::Key_Delete);
+    QVERIFY(asksTwoDigits(92));
+    QTest::keyClick(style, Qt::Key_Backspace);
+    f.env.random.queue(Question58Plus41);
+    f.click("cmdQ");
+    QCOMPARE(f.text("txtChange0") + f.text("txtChange1"), QStringLiteral("5841"));
 }
 
 void tst_frmTrain02Play::finishOnFreshWindowMarksZeroRight()

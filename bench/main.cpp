@@ -2,6 +2,7 @@
 #include "DrawBench.h"
 #include "Measure.h"
 #include "ReportTable.h"
+#include "SpeechBench.h"
 #include "StartupBench.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ int main(int argc, char* argv[])
     DrawBench::Run(table);
     AnimationBench::RodChange(table);
     AnimationBench::ProcessorLoad(table);
+    SpeechBench::Run(table);
     table.Headline("load average at the end: " + Measure::LoadAverage());
     table.Print();
     return 0;

@@ -2,13 +2,12 @@
 
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QMediaDevices>
 
 bool AudioSinkOutput::Available() { return !QMediaDevices::defaultAudioOutput().isNull(); }
 
-bool AudioSinkOutput::Play(const SampledSound& sound)
+bool AudioSinkOutput::Play(std::unique_ptr<QIODevice> samples, int sampleRate)
 {
     Stop();
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
@@ -16,15 +15,12 @@ bool AudioSinkOutput::Play(const SampledSound& sound)
         return false;
 
     QAudioFormat format;
-    format.setSampleRate(sound.sampleRate);
+    format.setSampleRate(sampleRate);
     format.setChannelCount(1);
     format.setSampleFormat(QAudioFormat::Int16);
     auto* sink = new QAudioSink(device, format, QCoreApplication::instance());
-    auto* samples = new QBuffer(sink);
-    samples->setData(reinterpret_cast<const char*>(sound.samples.data()),
-                     static_cast<qsizetype>(sound.samples.size() * sizeof(std::int16_t)));
-    samples->open(QIODevice::ReadOnly);
-    sink->start(samples);
+    samples->setParent(sink);
+    sink->start(samples.release());
     if (sink->error() != QAudio::NoError) {
         delete sink;
         return false;

@@ -12,7 +12,7 @@ class QAudioSink;
 class AudioSinkOutput final : public SoundOutput {
 public:
     bool Available() override;
-    bool Play(const SampledSound& sound) override;
+    bool Play(std::unique_ptr<QIODevice> samples, int sampleRate) override;
     void Stop() override;
 
 private:

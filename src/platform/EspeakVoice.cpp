@@ -1,5 +1,7 @@
 #include "platform/EspeakVoice.h"
 
+#include "platform/SpokenPhrases.h"
+
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
@@ -31,11 +33,24 @@ int rate(SpeechPace pace)
 
 int appendSamples(short* samples, int count, espeak_EVENT* events)
 {
-    if (samples != nullptr && count > 0) {
-        auto* sound = static_cast<SampledSound*>(events->user_data);
-        sound->samples.insert(sound->samples.end(), samples, samples + count);
-    }
+    if (samples != nullptr && count > 0)
+        static_cast<QByteArray*>(events->user_data)
+            ->append(reinterpret_cast<const char*>(samples), static_cast<qsizetype>(count * sizeof(short)));
     return 0;  // go on
+}
+
+// The text between the pauses, in order: what each "，" or "——" separates.
+std::vector<std::string> phrases(std::string_view text)
+{
+    std::vector<std::string> phrases;
+    for (;;) {
+        const std::size_t comma = text.find(Comma);
+        const std::size_t end = std::min(comma, text.find(Dash));
+        phrases.emplace_back(text.substr(0, end));
+        if (end == std::string_view::npos)
+            return phrases;
+        text.remove_prefix(end + (end == comma ? Comma : Dash).size());
+    }
 }
 
 }  // namespace
@@ -58,34 +73,21 @@ EspeakVoice::EspeakVoice()
 
 EspeakVoice::~EspeakVoice() { espeak_Terminate(); }
 
-SampledSound EspeakVoice::Say(const std::string& text, SpeechPace pace)
+std::unique_ptr<QIODevice> EspeakVoice::Say(const std::string& text, SpeechPace pace)
 {
-    SampledSound sound;
-    if (m_sampleRate == 0)
-        return sound;
-    sound.sampleRate = m_sampleRate;
-    espeak_SetParameter(espeakRATE, rate(pace), 0);
-
     // Each phrase on its own, so that the pause between them is ours and the same at every pace.
-    const auto pause = static_cast<std::size_t>(PauseSeconds * m_sampleRate);
-    std::string_view rest = text;
-    while (!rest.empty()) {
-        const std::size_t comma = rest.find(Comma);
-        const std::size_t end = std::min(comma, rest.find(Dash));
-        synthesise(std::string(rest.substr(0, end)), sound);
-        if (end == std::string_view::npos)
-            break;
-        sound.samples.insert(sound.samples.end(), pause, 0);
-        rest.remove_prefix(end + (end == comma ? Comma : Dash).size());
-    }
-    return sound;
+    const auto pauseBytes = static_cast<qsizetype>(PauseSeconds * m_sampleRate) * static_cast<qsizetype>(sizeof(short));
+    return std::make_unique<SpokenPhrases>(
+        m_sampleRate > 0 ? phrases(text) : std::vector<std::string>(),
+        [this, pace](const std::string& phrase) { return synthesise(phrase, pace); }, pauseBytes);
 }
 
-void EspeakVoice::synthesise(const std::string& phrase, SampledSound& into) const
+QByteArray EspeakVoice::synthesise(const std::string& phrase, SpeechPace pace) const
 {
-    if (phrase.empty())
-        return;
-    espeak_Synth(phrase.c_str(), phrase.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &into);
+    QByteArray samples;
+    espeak_SetParameter(espeakRATE, rate(pace), 0);
+    espeak_Synth(phrase.c_str(), phrase.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &samples);
+    return samples;
 }
 
 std::string EspeakVoice::Phonemes(const std::string& text) const

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "platform/SampledSound.h"
+#include <QIODevice>
 
+#include <memory>
 #include <string>
 
 // 慢, 中 and 快: about 2.5, 4 and 6 syllables a second.
@@ -13,7 +14,10 @@ class SpeechVoice {
 public:
     virtual ~SpeechVoice() = default;
 
-    // The text in UTF-8, numbers already in Chinese numerals. Each "，" or
-    // "——" is a pause of about 0.6 s. Empty when the voice cannot speak.
-    virtual SampledSound Say(const std::string& text, SpeechPace pace) = 0;
+    // 16-bit mono samples at SampleRate(), from a read-only device open for
+    // an audio output to pull. The text is UTF-8 with numbers already in
+    // Chinese numerals; each "，" or "——" is a pause of about 0.6 s. Nothing
+    // to read when the voice cannot speak.
+    virtual std::unique_ptr<QIODevice> Say(const std::string& text, SpeechPace pace) = 0;
+    virtual int SampleRate() const = 0;
 };

@@ -9,17 +9,19 @@
 namespace {
 
 // The silent stretches of 0.3 s or more, in seconds: the pauses between phrases.
-std::vector<double> pauses(const SampledSound& sound)
+std::vector<double> pauses(const QByteArray& bytes, int sampleRate)
 {
+    const auto* samples = reinterpret_cast<const std::int16_t*>(bytes.constData());
+    const auto count = static_cast<std::size_t>(bytes.size()) / sizeof(std::int16_t);
     std::vector<double> stretches;
     std::size_t quiet = 0;
-    for (std::size_t i = 0; i <= sound.samples.size(); ++i) {
-        if (i < sound.samples.size() && std::abs(sound.samples[i]) < 300) {
+    for (std::size_t i = 0; i <= count; ++i) {
+        if (i < count && std::abs(samples[i]) < 300) {
             ++quiet;
             continue;
         }
-        if (quiet >= static_cast<std::size_t>(sound.sampleRate * 3 / 10))
-            stretches.push_back(static_cast<double>(quiet) / sound.sampleRate);
+        if (quiet >= static_cast<std::size_t>(sampleRate * 3 / 10))
+            stretches.push_back(static_cast<double>(quiet) / sampleRate);
         quiet = 0;
     }
     return stretches;
@@ -75,10 +77,11 @@ void TestSpeech::pace()
         for (int i = 0; i < count; ++i)
             numbers.push_back((i % 3 == 2 ? -1 : 1) * (100 + 137 * i % 900));
         const std::string text = SpokenQuestion(numbers);
-        const SampledSound sound = EspeakVoice::Instance().Say(text, pace);
-        const std::vector<double> silences = pauses(sound);
+        EspeakVoice& voice = EspeakVoice::Instance();
+        const QByteArray sound = voice.Say(text, pace)->readAll();
+        const std::vector<double> silences = pauses(sound, voice.SampleRate());
         QCOMPARE(silences.size(), static_cast<std::size_t>(count + 2));
-        double spoken = sound.Seconds();
+        double spoken = static_cast<double>(sound.size()) / sizeof(std::int16_t) / voice.SampleRate();
         for (double pause : silences) {
             QVERIFY2(pause > 0.5 && pause < 0.7, qPrintable(QString::number(pause)));
             spoken -= pause;
@@ -94,7 +97,7 @@ void TestSpeech::noSoundDevice()
     qputenv("PULSE_SERVER", "unix:/nonexistent");
     AudioSinkOutput output;
     QVERIFY(!output.Available());
-    QVERIFY(!output.Play(EspeakVoice::Instance().Say("等于", SpeechPace::Medium)));
+    QVERIFY(!output.Play(EspeakVoice::Instance().Say("等于", SpeechPace::Medium), EspeakVoice::Instance().SampleRate()));
 }
 
 QTEST_MAIN(TestSpeech)

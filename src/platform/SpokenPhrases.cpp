@@ -7,9 +7,6 @@ SpokenPhrases::SpokenPhrases(std::vector<std::string> phrases, Synthesiser synth
     : m_phrases(std::move(phrases)), m_synthesise(std::move(synthesise)), m_pauseBytes(pauseBytes)
 {
     open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    // Qt's sink on PulseAudio starts playing once it has what the device
-    // holds at the start: the first phrase rather than its default two seconds.
-    makeReady();
 }
 
 bool SpokenPhrases::atEnd() const { return m_next == m_phrases.size() && m_readTo == m_ready.size(); }

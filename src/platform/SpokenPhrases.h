@@ -15,7 +15,7 @@ class SpokenPhrases final : public QIODevice {
 public:
     using Synthesiser = std::function<QByteArray(const std::string& phrase)>;
 
-    // Opens itself for reading, with the first phrase ready.
+    // Opens itself for reading.
     SpokenPhrases(std::vector<std::string> phrases, Synthesiser synthesise, qsizetype pauseBytes);
 
     bool isSequential() const override { return true; }

@@ -3,6 +3,7 @@
 #include "Measure.h"
 #include "QuestionBench.h"
 #include "ReportTable.h"
+#include "SpeechBench.h"
 #include "StartupBench.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ int main(int argc, char* argv[])
     AnimationBench::RodChange(table);
     AnimationBench::ProcessorLoad(table);
     QuestionBench::Run(table);
+    SpeechBench::Run(table);
     table.Headline("load average at the end: " + Measure::LoadAverage());
     table.Print();
     return 0;

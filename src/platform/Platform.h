@@ -2,11 +2,14 @@
 
 #include "abacus/Clock.h"
 #include "platform/MessageBoxes.h"
+#include "platform/SoundOutput.h"
+#include "platform/SpeechVoice.h"
 #include "platform/WebBrowser.h"
 
 #include <QString>
 
-// The toolkit's clock, message boxes and browser as the windows reach them.
+// The toolkit's clock, message boxes, browser, voice and sound as the
+// windows reach them.
 // Tests put fakes in their place.
 namespace Platform {
 
@@ -20,5 +23,12 @@ void SetMessages(MessageBoxes& messages);
 
 WebBrowser& Browser();
 void SetBrowser(WebBrowser& browser);
+
+// espeak-ng's Mandarin voice unless replaced; started on first use.
+SpeechVoice& Voice();
+void SetVoice(SpeechVoice& voice);
+
+SoundOutput& Sound();
+void SetSound(SoundOutput& sound);
 
 }  // namespace Platform

@@ -532,10 +532,8 @@ void FrmMainTest::enlargingFitsTheWorkspace()
     action("mnuTrance02")->trigger();
     frmTrain02& window = m_window->Train02();
     // The corners of its design: the abacus, the rule under the operands, the close button.
-    const auto around = [&window] {
-        const auto at = [&window](const char* name) { return window.Canvas()->findChild<QWidget*>(name)->geometry(); };
-        return at("pic") | at("Line1") | at("cmkQuit");
-    };
+    const auto at = [&window](const char* name) { return window.Canvas()->findChild<QWidget*>(name)->geometry(); };
+    const auto around = [&at] { return at("pic") | at("Line1") | at("cmkQuit"); };
     const QRect designed = around();
     // Between the box of the design (from the canvas's corner) and the edges of the window.
     const auto margins = [&] {

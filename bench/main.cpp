@@ -3,14 +3,20 @@
 #include "Measure.h"
 #include "QuestionBench.h"
 #include "ReportTable.h"
+#include "ScaleBench.h"
 #include "SpeechBench.h"
 #include "StartupBench.h"
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 int main(int argc, char* argv[])
 {
+    // The program's settings go to a folder of the benchmark's own: none of
+    // the user's is read or written.
+    const QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
     QApplication application(argc, argv);
     // The start-up window is dropped half way; the remaining figures still need an event loop.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -25,8 +31,9 @@ int main(int argc, char* argv[])
                    + " (other programs on this machine stretch the wall times, not the processor times)");
     // First, so that the memory figure is the program's own and not the benchmarks'.
     StartupBench::Run(table);
-    DrawBench::Run(table);
-    AnimationBench::RodChange(table);
+    const double show9Factor = ScaleBench::Run(table);
+    DrawBench::Run(table, {show9Factor, 2});
+    AnimationBench::RodChange(table, {1, show9Factor, 2});
     AnimationBench::ProcessorLoad(table);
     QuestionBench::Run(table);
     SpeechBench::Run(table);

@@ -38,9 +38,8 @@ QString frmShow9::OutOfRangeText() { return QStringLiteral("请输入-2147483647
 
 QString frmShow9::Caption() const { return QStringLiteral("9遍9计算"); }
 
-// The designed area, widened to the buttons placed beyond it so that the
-// content scrolls to them.
-QSize frmShow9::DesignedClientSize() const { return {Twips(34560 + 1050), Twips(10575)}; }
+// Three buttons lie beyond it; the canvas reaches them, and the content scrolls to them.
+QSize frmShow9::DesignedClientSize() const { return {Twips(27510), Twips(10575)}; }
 
 void frmShow9::CreateControls(QWidget& canvas)
 {

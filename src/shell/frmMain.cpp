@@ -10,11 +10,13 @@
 #include "platform/PictureBox.h"
 #include "platform/ChildWindow.h"
 #include "platform/Twips.h"
+#include "platform/WorkspaceFit.h"
 #include "shell/RuleLine.h"
 #include "platform/modsub.h"
 #include "training/frmTrain02.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -24,6 +26,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 const QString frmMain::HomePage = QStringLiteral("https://www.qinghexiaozhu.example/");
@@ -33,7 +36,7 @@ namespace {
 
 constexpr int ShowIntervalMs = 500;
 // Large enough for a child to read the bead rule while the beads move.
-constexpr double RuleLinePointSize = 18;
+constexpr double RuleLineNormalPointSize = 18;
 constexpr QColor Purple(128, 0, 128);
 constexpr QColor Red(255, 0, 0);
 
@@ -63,6 +66,7 @@ frmMain::frmMain()
 {
     createControls();
     createMenus();
+    createFitItem();
     resizeToDesign();
     MDIForm_Load();
 }
@@ -156,7 +160,7 @@ void frmMain::createRuleLine()
     bar->setSizeGripEnabled(false);
     labRule = new QLabel(bar);
     labRule->setObjectName(QStringLiteral("labRule"));
-    labRule->setFont(Fonts::Song(RuleLinePointSize));
+    labRule->setFont(Fonts::Song(RuleLineNormalPointSize));
     labRule->setContentsMargins(Twips(120), Twips(30), Twips(120), Twips(30));
     bar->addWidget(labRule, 1);
     m_ruleLine = std::make_unique<RuleLine>(*labRule);
@@ -214,6 +218,35 @@ void frmMain::createMenus()
     }
 }
 
+void frmMain::createFitItem()
+{
+    auto* settings = menuBar()->findChild<QMenu*>(QStringLiteral("mnuSet"));
+    QAction* item = settings->addAction(QStringLiteral("放大到窗口"));
+    item->setObjectName(QStringLiteral("mnuSet02"));
+    item->setCheckable(true);
+    item->setChecked(WorkspaceFit::Enlarging());
+    connect(item, &QAction::toggled, this, &frmMain::mnuSet02_Click);
+}
+
+// While the windows are enlarged the bead-rule line grows with the workspace,
+// as it would be beside the line at its normal size, so that the back of a
+// classroom can read it. Set before the windows take their new size (they
+// wait for the event loop), so that they fit the workspace the line leaves.
+void frmMain::fitRuleLine()
+{
+    double pointSize = RuleLineNormalPointSize;
+    if (WorkspaceFit::Enlarging()) {
+        const int growth = QFontMetrics(labRule->font()).height()
+            - QFontMetrics(Fonts::Song(RuleLineNormalPointSize)).height();
+        pointSize = std::max(RuleLineNormalPointSize, RuleLineNormalPointSize * (m_workspace->height() + growth)
+                                                          / DesignedClientSize().height());
+    }
+    if (labRule->font().pointSizeF() == pointSize)
+        return;
+    labRule->setFont(Fonts::Song(pointSize));
+    layout()->activate();
+}
+
 void frmMain::MDIForm_Load()
 {
     m_abacus.Init(pic2, 5);
@@ -227,6 +260,7 @@ void frmMain::MDIForm_Resize() { pic->setGeometry(0, 0, centralWidget()->width()
 void frmMain::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
+    fitRuleLine();
     MDIForm_Resize();
 }
 
@@ -311,6 +345,17 @@ void frmMain::mnuShow01_9Add_Click() { openWindow(Show9()); }
 void frmMain::mnuGame01_识珠_Click() { openWindow(Train03()); }
 
 void frmMain::mnuSet01_Click() { Platform::Messages().Plain(QStringLiteral("暂无此功能")); }
+
+void frmMain::mnuSet02_Click(bool enlarging)
+{
+    WorkspaceFit::Choose(enlarging);
+    fitRuleLine();
+    for (ChildWindow* window : std::initializer_list<ChildWindow*>{m_frmTrain01.get(), m_frmTrain02.get(),
+                                                                    m_frmTrain03.get(), m_frmShow9.get()}) {
+        if (window)
+            window->Fit();
+    }
+}
 
 void frmMain::mnuHelp01_Click()
 {

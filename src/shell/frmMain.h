@@ -65,6 +65,8 @@ private:
     void createLabels();
     void createRuleLine();
     void createMenus();
+    void createFitItem();
+    void fitRuleLine();
     void resizeToDesign();
     void MDIForm_Load();
     void MDIForm_Resize();
@@ -77,6 +79,7 @@ private:
     void mnuShow01_9Add_Click();
     void mnuGame01_识珠_Click();
     void mnuSet01_Click();
+    void mnuSet02_Click(bool enlarging);
     void mnuHelp01_Click();
     void mnuHelpUrl_Click();
     void mnuHelpAbout_Click();

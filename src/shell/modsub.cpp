@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "platform/ProgramIcon.h"
 #include "platform/QtTranslation.h"
+#include "platform/WorkspaceFit.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
@@ -26,6 +27,10 @@ std::unique_ptr<frmMain> Main()
     ProgramWide::SetRandom(random);
     ProgramWide::SetBeadColours(beadColours);
     ProgramWide::SetWaiter(waiter);
+    // Where the program's settings are kept: under ~/.config/qinghexiaozhu/.
+    QCoreApplication::setOrganizationName(QStringLiteral("qinghexiaozhu"));
+    QCoreApplication::setApplicationName(QStringLiteral("lingxi-shufang"));
+    WorkspaceFit::Recall();
     if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance())) {
         Fonts::InstallDefault(*application);
         QtTranslation::InstallChinese(*application);

@@ -13,18 +13,12 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace {
 
 constexpr double WindowPointSize = 14.25;
 constexpr double MarkPointSize = 36;
 constexpr double AnswerButtonPointSize = 21.75;
 constexpr double StatusPointSize = 15.75;
-constexpr int DesignedWidth = 28680;
-constexpr int DesignedHeight = 13155;
-// The run's controls lie beyond the designed width; the canvas reaches the last of them.
-constexpr int RightmostEdge = 33720 + 990;
 
 struct LabelDesign {
     const char* name;
@@ -41,10 +35,8 @@ const LabelDesign SettingLabels[] = {
 
 }  // namespace
 
-QSize frmTrain02::DesignedClientSize() const
-{
-    return QSize(Twips(std::max(DesignedWidth, RightmostEdge)), Twips(DesignedHeight));
-}
+// The run's controls lie beyond it; the canvas reaches them.
+QSize frmTrain02::DesignedClientSize() const { return QSize(Twips(28680), Twips(13155)); }
 
 void frmTrain02::CreateControls(QWidget& canvas)
 {

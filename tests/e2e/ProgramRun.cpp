@@ -68,6 +68,8 @@ QProcessEnvironment ProgramRun::environment() const
     for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "QT_STYLE_OVERRIDE", "QT_SCALE_FACTOR",
              "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI"})
         environment.remove(QString::fromLatin1(name));
+    // Nor may the user's own settings change what it shows.
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_browserHome.path());
     const QString path = environment.value(QStringLiteral("PATH"));
     environment.insert(QStringLiteral("PATH"), m_browserHome.path() + QDir::listSeparator() + path);
     return environment;

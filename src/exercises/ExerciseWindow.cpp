@@ -70,14 +70,20 @@ void ExerciseWindow::LoadAbacus(std::int16_t rods, double startValue)
     m_abacus.Draw(-1);
 }
 
+// The abacus lives as long as the window; its pictures may outlive both: a
+// closed window's widgets are deleted later, and at the program's end the
+// window may go before them.
 ExerciseWindow::~ExerciseWindow()
 {
-    // At the program's end the window may go before its widgets.
     if (pic)
         AccessibleAbacus::Release(*pic);
 }
 
-void ExerciseWindow::Form_Unload() { m_abacus.Detach(); }
+void ExerciseWindow::Form_Unload()
+{
+    m_abacus.Detach();
+    AccessibleAbacus::Release(*pic);
+}
 
 void ExerciseWindow::cmdclear_Click() { m_abacus.Draw(0); }
 

@@ -29,7 +29,11 @@ void ChildWindow::load(QMdiArea& workspace)
     // The scroller is no control of the design: it takes neither the focus nor a Tab stop.
     scroller->setFocusPolicy(Qt::NoFocus);
     auto* canvas = new QWidget;
-    canvas->setFixedSize(DesignedClientSize());
+    const QSize designed = DesignedClientSize();
+    if (designed.isValid())
+        canvas->setFixedSize(designed);
+    else
+        scroller->setWidgetResizable(true);
     scroller->setWidget(canvas);
     m_canvas = canvas;
     CreateControls(*canvas);

@@ -31,6 +31,9 @@ public:
 
 protected:
     virtual QString Caption() const = 0;
+    // An empty size for a window laid out by Qt's layouts: its canvas then
+    // fills the frame, and scrolls only where the frame is smaller than the
+    // layout needs.
     virtual QSize DesignedClientSize() const = 0;
     // Builds the widgets in their designed state on a canvas of the designed size.
     virtual void CreateControls(QWidget& canvas) = 0;

@@ -47,13 +47,13 @@ FlashStage::FlashStage(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("stage"));
-    setFocusPolicy(Qt::StrongFocus);
+    // It takes the focus while numbers flash, for screen readers; it is no Tab stop.
+    setFocusPolicy(Qt::ClickFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_picture = new PictureBox(this);
     m_picture->setObjectName(QStringLiteral("pic"));
     m_picture->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_picture->hide();
-    setAccessibleName(QString());
 }
 
 void FlashStage::Prepare(Look look, int digits)

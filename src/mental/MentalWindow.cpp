@@ -193,16 +193,10 @@ void MentalWindow::enterPressed()
         cmdStart_Click();
         return;
     }
-    switch (m_set->CurrentStage()) {
-    case MentalSet::Stage::Presenting:
-        break;
-    case MentalSet::Stage::Answering:
-        cmdOk_Click();
-        break;
-    case MentalSet::Stage::Marked:
+    if (m_set->CurrentStage() == MentalSet::Stage::Marked)
         cmdNext_Click();
-        break;
-    }
+    else
+        cmdOk_Click();
 }
 
 void MentalWindow::escapePressed()
@@ -251,14 +245,18 @@ void MentalWindow::refuse(const SettingsProblem& problem)
 void MentalWindow::nextQuestion()
 {
     const MentalQuestion& question = m_set->NextQuestion(ProgramWide::Random());
-    // The stage takes the focus first: the answer box that had it is disabled next.
-    m_stage->setFocus();
+    const bool answering = AnswersWhilePresenting();
+    // The focus moves first: the answer box that had it may be disabled next.
+    if (answering)
+        txtAnswer->setFocus();
+    else
+        m_stage->setFocus();
     txtAnswer->clear();
     txtAnswer->setReadOnly(false);
-    txtAnswer->setEnabled(false);
-    cmdOk->setEnabled(false);
+    txtAnswer->setEnabled(answering);
+    cmdOk->setEnabled(answering);
     cmdNext->setEnabled(false);
-    ExerciseWindow::SetMark(*labMark, QString(), false);
+    labMark->clear();
     labMark->setAccessibleName(QString());
     labRight->clear();
     labProgress->setText(QStringLiteral("第%1题，共%2题").arg(m_set->Asked()).arg(m_set->Settings().questions));
@@ -277,8 +275,14 @@ void MentalWindow::QuestionPresented(std::int64_t endedMs)
 
 void MentalWindow::cmdOk_Click()
 {
-    if (!m_set || m_set->CurrentStage() != MentalSet::Stage::Answering)
+    if (!m_set || m_set->CurrentStage() == MentalSet::Stage::Marked)
         return;
+    if (m_set->CurrentStage() == MentalSet::Stage::Presenting) {
+        if (!AnswersWhilePresenting())
+            return;
+        StopQuestion();
+        QuestionPresented(Platform::ProgramClock().MilliTicks());
+    }
     const bool right = m_set->Mark(ReadNumber(txtAnswer->text()));
     ExerciseWindow::SetMark(*labMark, right ? QStringLiteral("√") : QStringLiteral("×"), right);
     if (!right)
@@ -288,6 +292,7 @@ void MentalWindow::cmdOk_Click()
     txtAnswer->setFocus();
     cmdOk->setEnabled(false);
     cmdNext->setEnabled(true);
+    QuestionMarked();
 }
 
 void MentalWindow::cmdNext_Click()

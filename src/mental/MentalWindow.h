@@ -20,12 +20,13 @@ class QPushButton;
 // What the mental-arithmetic windows share: everything but the way a
 // question's numbers reach the child.
 //
-// The seam: a window built on this one lays out its settings in its order
-// with the builders below, gives the stage where its questions are
-// presented, and presents each question when asked (PlayQuestion), saying
-// when it has been given (QuestionPresented). This base checks the
-// settings, runs the set (MentalSet: the questions, the marking and the
-// results handed on), and owns the answer row, the summary and the keys:
+// The seam: a window built on this one lays out its settings in its own
+// order with the builders below, gives the stage where questions are
+// presented, presents each question when asked (PlayQuestion) and says when
+// it has been given (QuestionPresented); two hooks say whether an answer may
+// come earlier and let it show the question once marked. This base checks
+// the settings, runs the set (MentalSet: the questions, the marking, the
+// results handed on and the summary), and owns the answer row and the keys:
 // Enter starts, answers and goes on (or presses the button that has the
 // focus), Esc stops the set without a summary.
 //
@@ -56,6 +57,11 @@ protected:
     virtual void PlayQuestion(const MentalQuestion& question) = 0;
     // Stops presenting at once and clears the stage; nothing may be left running.
     virtual void StopQuestion() = 0;
+    // Whether the child may answer before the question has been given in
+    // full (as while a voice reads it): Enter then stops presenting and marks.
+    virtual bool AnswersWhilePresenting() const { return false; }
+    // The answer has been marked, √ or × shown.
+    virtual void QuestionMarked() {}
 
     // The question has been given: the answer box takes the focus, and the
     // time to answer counts from `endedMs` on the program's clock.

@@ -318,6 +318,12 @@ void FlashTest::setByKeyboard()
     QCOMPARE(m_window->Stage()->accessibleName(), QString());
     QCOMPARE(m_environment->messages.boxes.size(), 2);
     QCOMPARE(int(m_results.sets.size()), 1);
+
+    // Closed while flashing: nothing goes on.
+    key(Qt::Key_Return);
+    QTest::mouseClick(find<QPushButton>("cmdExit"), Qt::LeftButton);
+    QVERIFY(!m_window->IsLoaded() && !m_window->Set());
+    QVERIFY(!m_window->Player() || !m_window->Player()->Playing());
 }
 
 void FlashTest::fillsWorkspace_data()

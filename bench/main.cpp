@@ -1,5 +1,6 @@
 #include "AnimationBench.h"
 #include "DrawBench.h"
+#include "FlashBench.h"
 #include "Measure.h"
 #include "ReportTable.h"
 #include "StartupBench.h"
@@ -26,6 +27,7 @@ int main(int argc, char* argv[])
     DrawBench::Run(table);
     AnimationBench::RodChange(table);
     AnimationBench::ProcessorLoad(table);
+    FlashBench::Run(table);
     table.Headline("load average at the end: " + Measure::LoadAverage());
     table.Print();
     return 0;

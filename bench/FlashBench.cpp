@@ -54,6 +54,7 @@ public:
     struct Paint {
         // On the monotonic clock whose whole milliseconds are the program's clock.
         double ms;
+        double cpuMs;  // the thread's processor time
         QString shown;
     };
 
@@ -70,7 +71,7 @@ protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Paint)
-            paints.push_back({Measure::WallMilliseconds(), m_stage.accessibleName()});
+            paints.push_back({Measure::WallMilliseconds(), Measure::ThreadCpuMilliseconds(), m_stage.accessibleName()});
         return false;
     }
 
@@ -80,6 +81,10 @@ private:
 
 struct Figures {
     std::vector<double> lateness;
+    // The latest paint, and the processor time the program spent between the
+    // paint before it and this one: small when the machine kept it waiting.
+    double worst = 0;
+    double worstCpu = 0;
     // Questions whose numbers were not each painted once, in order.
     int wrongQuestions = 0;
     std::vector<double> durationError;
@@ -104,6 +109,10 @@ void analyse(const std::vector<PaintLog::Paint>& paints, const std::vector<Flash
         const double late = paints[next].ms - static_cast<double>(event.at);
         if (event.showing == 0)
             firstShown = paints[next].ms;
+        if (event.showing >= 0 && late > figures.worst && next > 0) {
+            figures.worst = late;
+            figures.worstCpu = paints[next].cpuMs - paints[next - 1].cpuMs;
+        }
         if (event.showing >= 0)
             figures.lateness.push_back(late);
         else
@@ -178,6 +187,8 @@ void Run(ReportTable& table)
                   "<= " + ReportTable::Fixed(FrameMs, 0), ReportTable::AtMost(worst, FrameMs));
         table.Row("  median / 95th percentile (ms)",
                   ReportTable::Fixed(spread.median, 2) + " / " + ReportTable::Fixed(spread.p95, 2));
+        table.Row("  processor time up to the worst paint from the one before (ms)",
+                  ReportTable::Fixed(figures.worstCpu, 2));
         table.Row("  questions with a number skipped or doubled", std::to_string(figures.wrongQuestions), "0",
                   figures.wrongQuestions == 0 ? "ok" : "MISSED");
         table.Row("  duration minus plan, first to last paint (ms)",

@@ -54,6 +54,10 @@ MentalWindow::MentalWindow(QString caption)
 
 void MentalWindow::CreateControls(QWidget& canvas)
 {
+    // The widgets of an earlier opening are gone.
+    m_boxes.clear();
+    m_settingFields.clear();
+    m_settingCount = 0;
     canvas.setFont(Fonts::Tahoma(WindowPointSize));
     auto* rows = new QVBoxLayout(&canvas);
     auto* top = new QHBoxLayout;

@@ -324,6 +324,10 @@ void FlashTest::setByKeyboard()
     QTest::mouseClick(find<QPushButton>("cmdExit"), Qt::LeftButton);
     QVERIFY(!m_window->IsLoaded() && !m_window->Set());
     QVERIFY(!m_window->Player() || !m_window->Player()->Playing());
+    m_window->Show(*m_area);
+    QApplication::processEvents();
+    QCOMPARE(find<QLineEdit>("txtQuestions")->text(), "10");
+    QCOMPARE(find<QLineEdit>("txtDig")->y(), find<QComboBox>("comLevel")->y());
 }
 
 void FlashTest::fillsWorkspace_data()

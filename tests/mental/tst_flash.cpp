@@ -22,6 +22,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace {

@@ -21,6 +21,8 @@ const QString Minus = QStringLiteral("\u2212");
 // text this much of its width.
 constexpr double HeightShare = 0.8;
 constexpr double WidthShare = 0.96;
+// Digits may be drawn down to this share of their width where the stage is too narrow for them.
+constexpr double NarrowestDigits = 0.7;
 // Measured once at this size, then scaled.
 constexpr int MeasuringPixels = 100;
 // The minus beside the abacus: its length and thickness in abacus heights.
@@ -91,13 +93,16 @@ void FlashStage::show(const QString& text, const QString& spoken, bool subtracte
     repaint();
 }
 
-int FlashStage::DigitPixelSize(const QString& text) const
+FlashStage::DigitFit FlashStage::FitDigits(const QString& text) const
 {
     const QFontMetricsF metrics(digitFont(MeasuringPixels));
     const double inkHeight = metrics.tightBoundingRect(QStringLiteral("0123456789")).height();
     const double textWidth = metrics.horizontalAdvance(text);
-    const double scale = std::min(HeightShare * height() / inkHeight, WidthShare * width() / textWidth);
-    return static_cast<int>(MeasuringPixels * scale);
+    const double tall = HeightShare * height() / inkHeight;
+    const double room = WidthShare * width() / textWidth;
+    // Five digits and a sign on a wide but low screen: narrower digits before smaller ones.
+    const double condense = std::clamp(room / tall, NarrowestDigits, 1.0);
+    return {static_cast<int>(MeasuringPixels * std::min(tall, room / condense)), condense};
 }
 
 void FlashStage::paintEvent(QPaintEvent*)
@@ -106,11 +111,13 @@ void FlashStage::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), palette().window());
     painter.setPen(m_subtracted ? Subtracted : Added);
     if (!m_text.isEmpty()) {
-        painter.setFont(digitFont(DigitPixelSize(m_text)));
+        const DigitFit fit = FitDigits(m_text);
+        painter.setFont(digitFont(fit.pixels));
         // Centred on the ink, not on the line: digits have no descent.
         const QRectF ink = painter.fontMetrics().tightBoundingRect(m_text);
-        const QPointF origin = QRectF(rect()).center() - ink.center();
-        painter.drawText(origin, m_text);
+        painter.translate(QRectF(rect()).center());
+        painter.scale(fit.condense, 1);
+        painter.drawText(-ink.center(), m_text);
     } else if (m_subtracted && m_picture->isVisible()) {
         painter.fillRect(minusBar(), Subtracted);
     }

@@ -33,8 +33,13 @@ public:
     // The abacus of the bead look and its picture, for onlookers.
     cAbacus& Abacus() { return m_abacus; }
     PictureBox* Picture() const { return m_picture; }
-    // The font size that fits `text` into the stage, in pixels.
-    int DigitPixelSize(const QString& text) const;
+    // How `text` fits the stage: its font size in pixels, and how much
+    // narrower than their own width its digits are drawn.
+    struct DigitFit {
+        int pixels;
+        double condense;
+    };
+    DigitFit FitDigits(const QString& text) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

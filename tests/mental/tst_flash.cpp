@@ -351,8 +351,8 @@ void FlashTest::fillsWorkspace()
         QVERIFY2(!box->accessibleName().isEmpty(), qPrintable(box->objectName()));
     FlashStage& stage = *m_window->Stage();
     QFont font = Fonts::Tahoma(10);
-    font.setPixelSize(stage.DigitPixelSize(QStringLiteral("\u2212999")));
-    QVERIFY(QFontMetricsF(font).tightBoundingRect("999").height() >= 0.4 * m_window->Canvas()->height());
+    font.setPixelSize(stage.FitDigits(QStringLiteral("\u221299999")).pixels);
+    QVERIFY(QFontMetricsF(font).tightBoundingRect("99999").height() >= 0.4 * m_window->Canvas()->height());
 }
 
 QTEST_MAIN(FlashTest)

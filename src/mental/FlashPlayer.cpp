@@ -14,12 +14,13 @@ std::int64_t now() { return Platform::ProgramClock().MilliTicks(); }
 FlashPlayer::FlashPlayer(FlashStage& stage)
     : QObject(&stage)
     , m_stage(stage)
+    , m_timer(new QTimer(this))
 {
     setObjectName(QStringLiteral("player"));
-    m_timer.setObjectName(QStringLiteral("timFlash"));
-    m_timer.setSingleShot(true);
-    m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &FlashPlayer::Step);
+    m_timer->setObjectName(QStringLiteral("timFlash"));
+    m_timer->setSingleShot(true);
+    m_timer->setTimerType(Qt::PreciseTimer);
+    connect(m_timer, &QTimer::timeout, this, &FlashPlayer::Step);
 }
 
 void FlashPlayer::Play(const MentalQuestion& question, double seconds)
@@ -32,7 +33,7 @@ void FlashPlayer::Play(const MentalQuestion& question, double seconds)
 
 void FlashPlayer::Stop()
 {
-    m_timer.stop();
+    m_timer->stop();
     m_schedule.reset();
 }
 
@@ -74,5 +75,5 @@ void FlashPlayer::show(const FlashSchedule::Event& event)
 void FlashPlayer::aim()
 {
     const std::int64_t wait = m_schedule->Events().at(m_next).at - now();
-    m_timer.start(static_cast<int>(std::max<std::int64_t>(0, wait)));
+    m_timer->start(static_cast<int>(std::max<std::int64_t>(0, wait)));
 }

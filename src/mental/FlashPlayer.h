@@ -41,7 +41,7 @@ private:
     void aim();
 
     FlashStage& m_stage;
-    QTimer m_timer;
+    QTimer* m_timer;  // a child: onlookers find it by its name
     MentalQuestion m_question;
     std::optional<FlashSchedule> m_schedule;
     std::size_t m_next = 0;

@@ -55,7 +55,6 @@ public:
     struct Paint {
         // On the monotonic clock whose whole milliseconds are the program's clock.
         double ms;
-        double cpuMs;  // the thread's processor time
         QString shown;
         bool beads;  // the abacus picture, not the stage around it
     };
@@ -79,8 +78,7 @@ protected:
         if (watched == &m_timer && event->type() == QEvent::Timer)
             wakes.push_back(Measure::WallMilliseconds());
         else if (event->type() == QEvent::Paint)
-            paints.push_back({Measure::WallMilliseconds(), Measure::ThreadCpuMilliseconds(), m_stage.accessibleName(),
-                              watched == m_stage.Picture()});
+            paints.push_back({Measure::WallMilliseconds(), m_stage.accessibleName(), watched == m_stage.Picture()});
         return false;
     }
 
@@ -92,15 +90,10 @@ private:
 struct Figures {
     std::vector<double> lateness;
     // Each number's lateness split: the timer's wake-up against the plan,
-    // then the drawing from the wake-up to the paint.
+    // then the drawing from the wake-up to the paint. A late wake-up is the
+    // machine's doing: the program was waiting.
     std::vector<double> waking;
     std::vector<double> drawing;
-    // The latest paint, and the wall and processor time from the previous
-    // number's paint to it: little processor time in a long wait means the
-    // machine kept the program waiting.
-    double worst = 0;
-    double worstWall = 0;
-    double worstCpu = 0;
     // Questions whose numbers were not each painted once, in order.
     int wrongQuestions = 0;
     std::vector<double> durationError;
@@ -123,7 +116,6 @@ void analyse(const std::vector<PaintLog::Paint>& paints, const std::vector<doubl
              bool beads, Figures& figures)
 {
     std::size_t next = 0;
-    std::size_t previous = 0;
     double firstShown = 0;
     for (const FlashSchedule::Event& event : events) {
         if (event.showing < 0 && event.showing != FlashSchedule::Over)
@@ -138,18 +130,12 @@ void analyse(const std::vector<PaintLog::Paint>& paints, const std::vector<doubl
         const double late = paints[next].ms - static_cast<double>(event.at);
         if (event.showing == 0)
             firstShown = paints[next].ms;
-        if (event.showing > 0 && late > figures.worst) {
-            figures.worst = late;
-            figures.worstWall = paints[next].ms - paints[previous].ms;
-            figures.worstCpu = paints[next].cpuMs - paints[previous].cpuMs;
-        }
-        previous = next;
-        if (event.showing >= 0)
-            split(wakes, paints[next].ms, static_cast<double>(event.at), figures);
-        if (event.showing >= 0)
+        if (event.showing >= 0) {
             figures.lateness.push_back(late);
-        else
+            split(wakes, paints[next].ms, static_cast<double>(event.at), figures);
+        } else {
             figures.durationError.push_back(paints[next].ms - firstShown - seconds * 1000);
+        }
         while (next < paints.size() && paints[next].shown == expected)
             ++next;
     }
@@ -191,7 +177,8 @@ Figures measure(const Case& which)
         const std::vector<std::int64_t> numbers = window.Set()->Question().numbers;
         const double seconds = window.Set()->Settings().seconds;
         presented.exec();
-        analyse(log.paints, log.wakes, events, numbers, seconds, window.Set()->Settings().presentation == "珠像", figures);
+        const bool beads = window.Set()->Settings().presentation == "珠像";
+        analyse(log.paints, log.wakes, events, numbers, seconds, beads, figures);
         canvas->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
         canvas->findChild<QPushButton*>(QStringLiteral("cmdNext"))->click();
     }
@@ -210,7 +197,9 @@ std::vector<double> bareTimerLateness(double periodMs, int events)
     timer.setTimerType(Qt::PreciseTimer);
     const double start = Measure::WallMilliseconds();
     int next = 1;
-    const auto aim = [&] { timer.start(static_cast<int>(std::max(0.0, start + next * periodMs - Measure::WallMilliseconds()))); };
+    const auto aim = [&] {
+        timer.start(static_cast<int>(std::max(0.0, start + next * periodMs - Measure::WallMilliseconds())));
+    };
     QObject::connect(&timer, &QTimer::timeout, [&] {
         lateness.push_back(Measure::WallMilliseconds() - start - next * periodMs);
         if (++next > events)
@@ -245,15 +234,14 @@ void Run(ReportTable& table)
         const Figures figures = measure(which);
         const double worst = *std::max_element(figures.lateness.begin(), figures.lateness.end());
         const Measure::Spread spread = Measure::Summarise(figures.lateness);
-        const auto [shortest, longest] = std::minmax_element(figures.durationError.begin(), figures.durationError.end());
+        const auto [shortest, longest] =
+            std::minmax_element(figures.durationError.begin(), figures.durationError.end());
         const std::string what = std::string(which.caption) + " " + which.look + ", " + std::to_string(which.questions)
             + " questions";
         table.Row(what + ": worst lateness (ms)", ReportTable::Fixed(worst, 2),
                   "<= " + ReportTable::Fixed(FrameMs, 0), ReportTable::AtMost(worst, FrameMs));
         table.Row("  median / 95th percentile (ms)",
                   ReportTable::Fixed(spread.median, 2) + " / " + ReportTable::Fixed(spread.p95, 2));
-        table.Row("  latest after the first, from the one before: wall / cpu (ms)",
-                  ReportTable::Fixed(figures.worstWall, 1) + " / " + ReportTable::Fixed(figures.worstCpu, 2));
         table.Row("  of which the timer's wake-up, worst / median (ms)", worstAndMedian(figures.waking));
         table.Row("  and the drawing to the paint, worst / median (ms)", worstAndMedian(figures.drawing));
         table.Row("  questions with a number skipped or doubled", std::to_string(figures.wrongQuestions), "0",
@@ -264,8 +252,9 @@ void Run(ReportTable& table)
     const std::vector<double> bare = bareTimerLateness(1500 / 14.7, 120);
     table.Row("for comparison, a bare precise timer every 102 ms: worst (ms)",
               ReportTable::Fixed(*std::max_element(bare.begin(), bare.end()), 2));
-    table.Row("  median / 95th percentile (ms)", ReportTable::Fixed(Measure::Summarise(bare).median, 2) + " / "
-                                                    + ReportTable::Fixed(Measure::Summarise(bare).p95, 2));
+    const Measure::Spread bareSpread = Measure::Summarise(bare);
+    table.Row("  median / 95th percentile (ms)",
+              ReportTable::Fixed(bareSpread.median, 2) + " / " + ReportTable::Fixed(bareSpread.p95, 2));
     table.Note("lateness includes up to 1 ms of the schedule's start being taken in whole milliseconds");
     Platform::SetMessages(before);
 }

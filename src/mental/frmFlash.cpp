@@ -12,8 +12,6 @@ namespace {
 const QString Digits = QStringLiteral("数字");
 const QString Beads = QStringLiteral("珠像");
 
-QString number(double value) { return QString::number(value); }
-
 }  // namespace
 
 frmFlash::frmFlash()
@@ -52,12 +50,15 @@ QWidget* frmFlash::CreateStage(QWidget& canvas)
 void frmFlash::comLevel_Changed(int index)
 {
     const FlashLevel& level = FlashLevels().at(static_cast<std::size_t>(index));
-    txtDig->setText(number(level.digits));
-    txtCount->setText(number(level.count));
-    txtSeconds->setText(number(level.seconds));
+    txtDig->setText(QString::number(level.digits));
+    txtCount->setText(QString::number(level.count));
+    txtSeconds->setText(QString::number(level.seconds));
 }
 
-void frmFlash::CompleteSettings(MentalSettings& settings) const { settings.presentation = comShow->currentText().toStdString(); }
+void frmFlash::CompleteSettings(MentalSettings& settings) const
+{
+    settings.presentation = comShow->currentText().toStdString();
+}
 
 void frmFlash::PlayQuestion(const MentalQuestion& question)
 {

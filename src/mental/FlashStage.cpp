@@ -70,7 +70,7 @@ void FlashStage::Prepare(Look look, int digits)
     placePicture();
 }
 
-void FlashStage::ShowReady() { show(QStringLiteral("预备"), QStringLiteral("预备"), false, false); }
+void FlashStage::ShowReady() { present(QStringLiteral("预备"), QStringLiteral("预备"), false, false); }
 
 void FlashStage::ShowNumber(std::int64_t number)
 {
@@ -79,12 +79,12 @@ void FlashStage::ShowNumber(std::int64_t number)
     if (beads)
         m_abacus.Draw(size);
     const QString digits = NumberText(size);
-    show(number < 0 ? Minus + digits : digits, NumberText(static_cast<double>(number)), number < 0, beads);
+    present(number < 0 ? Minus + digits : digits, NumberText(static_cast<double>(number)), number < 0, beads);
 }
 
-void FlashStage::ShowBlank() { show(QString(), QString(), false, false); }
+void FlashStage::ShowBlank() { present(QString(), QString(), false, false); }
 
-void FlashStage::show(const QString& text, const QString& spoken, bool subtracted, bool beads)
+void FlashStage::present(const QString& text, const QString& spoken, bool subtracted, bool beads)
 {
     m_text = beads ? QString() : text;
     m_subtracted = subtracted;

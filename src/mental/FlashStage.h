@@ -46,7 +46,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void show(const QString& text, const QString& spoken, bool subtracted, bool beads);
+    void present(const QString& text, const QString& spoken, bool subtracted, bool beads);
     void placePicture();
     QRectF minusBar() const;
 

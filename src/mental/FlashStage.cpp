@@ -68,6 +68,13 @@ void FlashStage::Prepare(Look look, int digits)
     if (m_abacus.Cols() != digits + 1)
         m_abacus.Init(m_picture, static_cast<std::int16_t>(digits + 1));
     placePicture();
+    // A hidden picture takes its new size only when shown: shown and hidden
+    // again at once, it makes its image and draws the frame now, during the
+    // ready mark, rather than as the first number is due.
+    m_picture->show();
+    m_abacus.Draw(0);
+    m_picture->picture();
+    m_picture->hide();
 }
 
 void FlashStage::ShowReady() { present(QStringLiteral("预备"), QStringLiteral("预备"), false, false); }

@@ -1,5 +1,6 @@
 #include "AnimationBench.h"
 #include "DrawBench.h"
+#include "FlashBench.h"
 #include "Measure.h"
 #include "QuestionBench.h"
 #include "ReportTable.h"
@@ -37,6 +38,7 @@ int main(int argc, char* argv[])
     AnimationBench::ProcessorLoad(table);
     QuestionBench::Run(table);
     SpeechBench::Run(table);
+    FlashBench::Run(table);
     table.Headline("load average at the end: " + Measure::LoadAverage());
     table.Print();
     return 0;

@@ -53,16 +53,17 @@ void ChildWindow::load(QMdiArea& workspace)
     // The scroller is no control of the design: it takes neither the focus nor a Tab stop.
     scroller->setFocusPolicy(Qt::NoFocus);
     auto* canvas = new QWidget;
-    canvas->setFixedSize(DesignedClientSize());
+    const QSize designed = DesignedClientSize();
+    // A window laid out by Qt's layouts fills its frame.
+    scroller->setWidgetResizable(!designed.isValid());
     scroller->setWidget(canvas);
     m_canvas = canvas;
     CreateControls(*canvas);
     m_factor = 1;
     m_origin = QPoint();
-    m_least = DesignedClientSize();
-    // A canvas with a layout arranges its controls itself.
-    if (!canvas->layout()) {
-        m_scale.Record(*canvas, DesignedClientSize());
+    m_least = designed;
+    if (designed.isValid()) {
+        m_scale.Record(*canvas, designed);
         // The canvas reaches the controls placed beyond the designed area.
         m_scale.Apply(m_factor, m_origin, m_least);
     }

@@ -37,6 +37,9 @@ public:
     unsigned LoadGeneration() const { return m_loadGeneration; }
     QWidget* Canvas() const { return m_canvas; }
     QMdiSubWindow* Frame() const { return m_frame; }
+    // The canvas of controls placed at designed places. An empty size for a
+    // window laid out by Qt's layouts: its canvas then fills the frame, and
+    // scrolls only where the frame is smaller than the layout needs.
     virtual QSize DesignedClientSize() const = 0;
 
     // Takes the size the workspace allows now; the window follows its

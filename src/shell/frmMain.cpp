@@ -5,6 +5,7 @@
 #include "exercises/AccessibleAbacus.h"
 #include "exercises/frmTrain01.h"
 #include "exercises/frmTrain03.h"
+#include "mental/frmFlash.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
 #include "platform/PictureBox.h"
@@ -197,7 +198,8 @@ void frmMain::createMenus()
         {"Train",
          "训练",
          {{"mnuTrance01", "01 识珠练习", &frmMain::mnuTrance01_Click},
-          {"mnuTrance02", "02 加减训练", &frmMain::mnuTrance02_Click}}},
+          {"mnuTrance02", "02 加减训练", &frmMain::mnuTrance02_Click},
+          {"mnuTrance03", "03 闪电心算", &frmMain::mnuTrance03_Click}}},
         {"mnuShow", "演示", {{"mnuShow01_9Add", "01 演示9遍9", &frmMain::mnuShow01_9Add_Click}}},
         {"mnuGame", "游戏", {{"mnuGame01_识珠", "01 识珠游戏1", &frmMain::mnuGame01_识珠_Click}}},
         {"mnuSet", "设置", {{"mnuSet01", "设置算盘位数", &frmMain::mnuSet01_Click}}},
@@ -331,6 +333,13 @@ frmShow9& frmMain::Show9()
     return *m_frmShow9;
 }
 
+frmFlash& frmMain::Flash()
+{
+    if (!m_frmFlash)
+        m_frmFlash = std::make_unique<frmFlash>();
+    return *m_frmFlash;
+}
+
 void frmMain::openWindow(ChildWindow& window)
 {
     pic->setVisible(false);
@@ -341,6 +350,7 @@ void frmMain::openWindow(ChildWindow& window)
 void frmMain::mnuLearnZhu_Click() { openWindow(Train01()); }
 void frmMain::mnuTrance01_Click() { openWindow(Train03()); }
 void frmMain::mnuTrance02_Click() { openWindow(Train02()); }
+void frmMain::mnuTrance03_Click() { openWindow(Flash()); }
 void frmMain::mnuShow01_9Add_Click() { openWindow(Show9()); }
 void frmMain::mnuGame01_识珠_Click() { openWindow(Train03()); }
 

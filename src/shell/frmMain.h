@@ -10,6 +10,7 @@
 class ChildWindow;
 class PictureBox;
 class RuleLine;
+class frmFlash;
 class frmShow9;
 class frmTrain01;
 class frmTrain02;
@@ -52,6 +53,7 @@ public:
     frmTrain02& Train02();
     frmTrain03& Train03();
     frmShow9& Show9();
+    frmFlash& Flash();
     cAbacus& Abacus() { return m_abacus; }
     double CurrentNum() const { return m_CurrentNum; }
 
@@ -76,6 +78,7 @@ private:
     void mnuLearnZhu_Click();
     void mnuTrance01_Click();
     void mnuTrance02_Click();
+    void mnuTrance03_Click();
     void mnuShow01_9Add_Click();
     void mnuGame01_识珠_Click();
     void mnuSet01_Click();
@@ -97,4 +100,5 @@ private:
     std::unique_ptr<frmTrain02> m_frmTrain02;
     std::unique_ptr<frmTrain03> m_frmTrain03;
     std::unique_ptr<frmShow9> m_frmShow9;
+    std::unique_ptr<frmFlash> m_frmFlash;
 };

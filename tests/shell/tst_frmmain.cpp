@@ -8,6 +8,7 @@
 #include "exercises/ExerciseWindow.h"
 #include "exercises/frmTrain01.h"
 #include "exercises/frmTrain03.h"
+#include "mental/frmFlash.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 #include "shell/frmMain.h"
@@ -80,6 +81,7 @@ private slots:
     void idleShowRange_data();
     void idleShowRange();
     void windowCommandHidesStartupPicture_data();
+    void flashOpensLikeTheOthers();
     void windowCommandHidesStartupPicture();
     void showAgainBringsStartupPictureBack();
     void startupPictureCoversWorkspace();
@@ -133,8 +135,8 @@ void FrmMainTest::menuBar_data()
     QTest::addColumn<QStringList>("items");
     QTest::addColumn<QStringList>("captions");
     QTest::addRow("学习") << "mnuLearn" << "学习" << QStringList{"mnuLearnZhu"} << QStringList{"01 识珠学习"};
-    QTest::addRow("训练") << "Train" << "训练" << QStringList{"mnuTrance01", "mnuTrance02"}
-                        << QStringList{"01 识珠练习", "02 加减训练"};
+    QTest::addRow("训练") << "Train" << "训练" << QStringList{"mnuTrance01", "mnuTrance02", "mnuTrance03"}
+                        << QStringList{"01 识珠练习", "02 加减训练", "03 闪电心算"};
     QTest::addRow("演示") << "mnuShow" << "演示" << QStringList{"mnuShow01_9Add"} << QStringList{"01 演示9遍9"};
     QTest::addRow("游戏") << "mnuGame" << "游戏" << QStringList{"mnuGame01_识珠"} << QStringList{"01 识珠游戏1"};
     QTest::addRow("设置") << "mnuSet" << "设置" << QStringList{"mnuSet01", "mnuSet02"}
@@ -307,6 +309,18 @@ void FrmMainTest::windowCommandHidesStartupPicture()
     QVERIFY(!startupPicture()->isVisible());
     QVERIFY(!numberShow()->isActive());
     QVERIFY(m_env->messages.boxes.isEmpty());
+}
+
+void FrmMainTest::flashOpensLikeTheOthers()
+{
+    ProgramWide::ColorfulBeads = true;
+    action("mnuTrance03")->trigger();
+    action("mnuTrance03")->trigger();
+    QVERIFY(m_window->Flash().Frame()->isMaximized());
+    QCOMPARE(m_window->Flash().Frame()->windowTitle(), QStringLiteral("闪电心算"));
+    QCOMPARE(m_window->Workspace().subWindowList().size(), 1);
+    QVERIFY(!startupPicture()->isVisible());
+    QVERIFY(!ProgramWide::ColorfulBeads);
 }
 
 void FrmMainTest::showAgainBringsStartupPictureBack()

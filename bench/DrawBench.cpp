@@ -28,7 +28,11 @@ struct Board {
     int widthTwips;
     int heightTwips;
     double limitMs;  // 0: no target
+    double zoom = 1;
 };
+
+// frmShow9's picture as "放大到窗口" enlarges it.
+constexpr double EnlargedShow9LimitMs = 1;
 
 const Board Boards[] = {
     {"main window pic2", 5, 7095, 3855, 0},
@@ -80,17 +84,27 @@ void addRow(ReportTable& table, const std::string& what, const Timings& timings,
         table.Row(what, spreadText(timings));
 }
 
-std::string boardSize(const Board& board)
+QSize pixels(const Board& board)
 {
-    return std::to_string(board.rods) + " rods, " + std::to_string(board.widthTwips / TwipsPerPixel) + "x"
-        + std::to_string(board.heightTwips / TwipsPerPixel);
+    return QSize(board.widthTwips / TwipsPerPixel, board.heightTwips / TwipsPerPixel) * board.zoom;
 }
 
-std::string boardName(const Board& board) { return boardSize(board) + " (" + board.where + ")"; }
+std::string boardSize(const Board& board)
+{
+    return std::to_string(board.rods) + " rods, " + std::to_string(pixels(board).width()) + "x"
+        + std::to_string(pixels(board).height());
+}
+
+std::string boardName(const Board& board)
+{
+    const std::string zoom = board.zoom == 1 ? "" : " x " + ReportTable::Fixed(board.zoom, 3);
+    return boardSize(board) + " (" + board.where + zoom + ")";
+}
 
 void showAt(PictureBox& pic, const Board& board)
 {
-    pic.resize(board.widthTwips / TwipsPerPixel, board.heightTwips / TwipsPerPixel);
+    pic.SetZoom(board.zoom);
+    pic.resize(pixels(board));
     pic.show();
     QCoreApplication::processEvents();
 }
@@ -127,8 +141,8 @@ void measureModelAlone(ReportTable& table)
 
 void measureColourfulBeads(ReportTable& table)
 {
-    static ClockSeededRandom random(Platform::ProgramClock());
-    ProgramWide::SetRandom(random);
+    static ClockSeededRandom random(Platform::ProgramClock(), ClockSeededRandom::Reseed::Replace);
+    ProgramWide::SetBeadColours(random);
     ProgramWide::ColorfulBeads = true;
     const Board& board = Boards[0];
     PictureBox pic;
@@ -147,7 +161,7 @@ void measureColourfulBeads(ReportTable& table)
 
 namespace DrawBench {
 
-void Run(ReportTable& table)
+void Run(ReportTable& table, const std::vector<double>& show9Factors)
 {
     table.Section("1. Full cAbacus::Draw on a shown PictureBox, " + std::to_string(MeasuredDraws) + " draws after "
                   + std::to_string(WarmUpDraws) + " warm-up");
@@ -156,6 +170,8 @@ void Run(ReportTable& table)
     ProgramWide::ColorfulBeads = false;
     for (const Board& board : Boards)
         measureBoard(table, board);
+    for (double factor : show9Factors)
+        measureBoard(table, {"frmShow9 pic", 10, 16755, 8970, EnlargedShow9LimitMs, factor});
     measureColourfulBeads(table);
     measureModelAlone(table);
 }

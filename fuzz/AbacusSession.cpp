@@ -93,9 +93,11 @@ void AbacusSession::RodStarts(const cAbacus& abacus, const RodStep& step)
     Expect(!StepLine(step).empty(), "every step is said");
 }
 
-void AbacusSession::SumDone(const cAbacus&, const AbacusSum& sum)
+void AbacusSession::SumDone(const cAbacus& abacus, const AbacusSum& sum)
 {
-    Expect(Whole(sum.before) && Whole(sum.addend) && !SumLine(sum).empty(), "a sum is of whole numbers");
+    const bool whatTheRodsShow = sum.shown == abacus.ShownNumber()
+        && sum.shownDigits.size() == static_cast<std::size_t>(abacus.Cols());
+    Expect(whatTheRodsShow && !SumLine(sum).empty(), "a sum line says what the rods show");
 }
 
 void AbacusSession::Step()
@@ -176,6 +178,8 @@ void AbacusSession::AddNum()
         Expect(finished && Digits() == before, "AddNum out of range changes nothing");
         return;
     }
+    if (finished)
+        m_abacus.TellSum(start, n);
     if (!Undisturbed(disturbances) || m_abacus.Cols() > ExactCols || !Whole(n) || start != Shown(before))
         return;
     // Digits beyond the leftmost rod are dropped, and so is a final carry or borrow.

@@ -1,6 +1,6 @@
 #include "platform/DisplayGuard.h"
 #include "shell/frmMain.h"
-#include "shell/modsub.h"
+#include "platform/modsub.h"
 
 #include <QApplication>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class cAbacus;
 
 // One rod's move, told as the rod starts to move.
@@ -16,15 +18,18 @@ struct RodStep {
     int to;      // the digit the beads show after
 };
 
-// The numbers of a finished animated addition, as its digits went onto the
-// rods: `before` plus `addend` (negative when taken away).
+// A sum a window has played: `before` plus `addend` (negative when taken
+// away), and what the rods show once the window is done with it, which may
+// differ from the result: a negative one, or one with more digits than rods.
 struct AbacusSum {
     double before;
     double addend;
+    double shown;
+    std::string shownDigits;  // every rod's digit, the leftmost first
 };
 
-// Follows what an abacus plays: each rod's move as it starts, the whole sum
-// once an addition is over, the number it shows, and the end of the window
+// Follows what an abacus plays: each rod's move as it starts, the sum once
+// the window is done with it, the number it shows, and the end of the window
 // that shows it. Each observer takes what it needs; the rest does nothing.
 class AbacusObserver {
 public:

@@ -22,8 +22,10 @@ public:
 };
 
 FixedSequence g_fixedSequence;
+FixedSequence g_fixedColours;
 NoWait g_noWait;
 RandomSource* g_random = &g_fixedSequence;
+RandomSource* g_beadColours = &g_fixedColours;
 Waiter* g_waiter = &g_noWait;
 
 }  // namespace
@@ -32,6 +34,9 @@ namespace ProgramWide {
 
 RandomSource& Random() { return *g_random; }
 void SetRandom(RandomSource& source) { g_random = &source; }
+
+RandomSource& BeadColours() { return *g_beadColours; }
+void SetBeadColours(RandomSource& source) { g_beadColours = &source; }
 
 Waiter& Wait() { return *g_waiter; }
 void SetWaiter(Waiter& waiter) { g_waiter = &waiter; }
@@ -43,6 +48,8 @@ void ResetToDefaults()
     ColorfulBeads = false;
     g_fixedSequence.Randomize();
     g_random = &g_fixedSequence;
+    g_fixedColours.Randomize();
+    g_beadColours = &g_fixedColours;
     g_waiter = &g_noWait;
 }
 

@@ -11,13 +11,25 @@ namespace {
 
 const std::string Minus = "\u2212";
 
-// The numbers of a sum are made of whole digits, so they are whole.
-std::string wholeNumber(double n)
+// In the fewest digits that read back as the same number, never an exponent.
+std::string number(double n)
 {
-    std::array<char, 32> buffer{};
-    const auto written
-        = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::abs(n), std::chars_format::fixed, 0);
-    return (n < 0 ? Minus : std::string()) + std::string(buffer.data(), written.ptr);
+    std::array<char, 400> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::abs(n), std::chars_format::fixed);
+    return (n < 0 && n != 0 ? Minus : std::string()) + std::string(buffer.data(), written.ptr);
+}
+
+// What the rods show when it is not the result itself.
+std::string whatTheRodsShow(const AbacusSum& sum, double result)
+{
+    const double wholeBoard = std::pow(10.0, static_cast<double>(sum.shownDigits.size()));
+    if (result < 0 && sum.shown == 0)
+        return "，算盘上显示不出负数";
+    if (result < 0 && sum.shown == wholeBoard + result)
+        return "，算盘上是它的补数 " + sum.shownDigits;
+    if (result >= wholeBoard && sum.shown == std::fmod(result, wholeBoard))
+        return "，算盘上只留下 " + sum.shownDigits;
+    return "，算盘上是 " + sum.shownDigits;
 }
 
 std::string changeName(const RodStep& step)
@@ -39,7 +51,8 @@ std::string StepLine(const RodStep& step)
 
 std::string SumLine(const AbacusSum& sum)
 {
+    const double result = sum.before + sum.addend;
     const std::string sign = sum.addend < 0 ? " " + Minus + " " : " + ";
-    return wholeNumber(sum.before) + sign + wholeNumber(std::abs(sum.addend)) + " = "
-        + wholeNumber(sum.before + sum.addend);
+    const std::string arithmetic = number(sum.before) + sign + number(std::abs(sum.addend)) + " = " + number(result);
+    return sum.shown == result ? arithmetic : arithmetic + whatTheRodsShow(sum, result);
 }

@@ -24,15 +24,6 @@ std::int16_t takeUnitsDigit(double& x)
     return digit;
 }
 
-// The number that digits make, the first digit the highest.
-double numberOf(const std::vector<std::int16_t>& digits)
-{
-    double n = 0;
-    for (const std::int16_t digit : digits)
-        n = n * 10 + digit;
-    return n;
-}
-
 }  // namespace
 
 void cAbacus::Init(DrawingSurface* pic2, std::int16_t iCols)
@@ -51,7 +42,7 @@ void cAbacus::setCols(std::int16_t iNewValue)
     m_Surface.setScale(-1, topEdge(m_LastCol), RodSpacing * m_LastCol + 70, -1);
     for (std::int16_t i = 0; i <= m_LastCol; ++i)
         m_Columns[i].Init(this, &m_Surface, i, RodSpacing * i + RodSpacing);
-    TellNumberChanged();
+    tellNumberChanged();
 }
 
 void cAbacus::addObserver(AbacusObserver* observer)
@@ -62,9 +53,22 @@ void cAbacus::addObserver(AbacusObserver* observer)
 
 void cAbacus::removeObserver(AbacusObserver* observer) { std::erase(m_observers, observer); }
 
-void cAbacus::TellNumberChanged() const
+void cAbacus::tellNumberChanged() const
 {
-    TellObservers([this](AbacusObserver& observer) { observer.NumberChanged(*this); });
+    tellObservers([this](AbacusObserver& observer) { observer.NumberChanged(*this); });
+}
+
+void cAbacus::tellRodStarts(const RodStep& step) const
+{
+    tellObservers([this, &step](AbacusObserver& observer) { observer.RodStarts(*this, step); });
+}
+
+void cAbacus::TellSum(double before, double addend) const
+{
+    AbacusSum sum{before, addend, ShownNumber(), {}};
+    for (const cColumn& column : m_Columns)
+        sum.shownDigits += static_cast<char>('0' + column.ShownDigit());
+    tellObservers([this, &sum](AbacusObserver& observer) { observer.SumDone(*this, sum); });
 }
 
 std::int16_t cAbacus::topEdge(std::int16_t lastCol)
@@ -84,7 +88,7 @@ void cAbacus::Detach()
 {
     m_Surface.bind(nullptr);
     ++m_boardGeneration;
-    TellObservers([this](AbacusObserver& observer) { observer.Detached(*this); });
+    tellObservers([this](AbacusObserver& observer) { observer.Detached(*this); });
 }
 
 void cAbacus::DetachFrom(const DrawingSurface* surface)
@@ -155,7 +159,7 @@ void cAbacus::setValue(double& iNum)
         return;
     for (int i = m_LastCol; i >= 0; --i)
         m_Columns[i].setValue(takeUnitsDigit(iNum));
-    TellNumberChanged();
+    tellNumberChanged();
 }
 
 void cAbacus::SetRodDigit(int index, std::int16_t digit)
@@ -163,7 +167,7 @@ void cAbacus::SetRodDigit(int index, std::int16_t digit)
     if (index < 0 || index > m_LastCol)
         return;
     m_Columns[index].setValue(digit);
-    TellNumberChanged();
+    tellNumberChanged();
     Draw(-1, -1);
 }
 
@@ -180,7 +184,7 @@ void cAbacus::MouseUp(float X, float Y)
 {
     for (cColumn& column : m_Columns) {
         if (column.MouseUp(X, Y)) {
-            TellNumberChanged();
+            tellNumberChanged();
             break;
         }
     }
@@ -206,15 +210,12 @@ bool cAbacus::AddNum(double& iFromNum, double& iNum)
     const bool fromShown = iFromNum == -1;
     if (fromShown)
         iFromNum = Value();
-    const double before = fromShown ? iFromNum : numberOf(fromDigits);
     // Rods are handled from the left, so a carry lands in a rod already done.
     for (int j = 0; j < cols; ++j) {
         std::int16_t from = fromShown ? std::int16_t(-1) : fromDigits[j];
         if (!m_Columns[j].AddNum(from, addDigits[j]))
             return false;
     }
-    const AbacusSum sum{before, numberOf(addDigits)};
-    TellObservers([this, &sum](AbacusObserver& observer) { observer.SumDone(*this, sum); });
     return true;
 }
 

@@ -59,19 +59,13 @@ public:
     // As Detach, but only while the abacus still draws on `surface`: a window
     // opened again before its old widgets are deleted keeps its new picture.
     void DetachFrom(const DrawingSurface* surface);
-    // Observers are told of every rod's move, every finished AddNum, every
-    // change of the number shown and Detach. Adding one twice adds it once.
+    // Observers are told of every rod's move, every change of the number
+    // shown, every sum a window tells and Detach. Adding one twice adds it once.
     void addObserver(AbacusObserver* observer);
     void removeObserver(AbacusObserver* observer);
-    template <typename Tell>
-    void TellObservers(Tell tell) const
-    {
-        // A copy: an observer may add or remove observers while it is told.
-        const std::vector<AbacusObserver*> observers = m_observers;
-        for (AbacusObserver* observer : observers)
-            tell(*observer);
-    }
-    void TellNumberChanged() const;
+    // A window has played before + addend and is done with it: tells the
+    // observers, with what the rods now show.
+    void TellSum(double before, double addend) const;
     // Sets rod `index` (0 the leftmost) to `digit` at once, as a click on its
     // beads does, and redraws.
     void SetRodDigit(int index, std::int16_t digit);
@@ -82,6 +76,19 @@ public:
     Area RodArea(int index) const;
 
 private:
+    // The rods tell of their own moves through these.
+    friend class cColumn;
+    template <typename Tell>
+    void tellObservers(Tell tell) const
+    {
+        // A copy: an observer may add or remove observers while it is told.
+        const std::vector<AbacusObserver*> observers = m_observers;
+        for (AbacusObserver* observer : observers)
+            tell(*observer);
+    }
+    void tellRodStarts(const RodStep& step) const;
+    void tellNumberChanged() const;
+
     static std::int16_t topEdge(std::int16_t lastCol);
     float rightFrameEdge() const;
 

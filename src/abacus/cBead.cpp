@@ -19,7 +19,7 @@ constexpr float Travel = 20;
 
 double randomPaletteColour()
 {
-    RandomSource& random = ProgramWide::Random();
+    RandomSource& random = ProgramWide::BeadColours();
     // Reseeded before every bead: beads drawn in the same clock tick share a colour.
     random.Randomize();
     const double k = std::nearbyint(random.Rnd() * 4.0 + 1.0);

@@ -143,20 +143,15 @@ bool cColumn::move(std::int16_t iFromNum, std::int16_t iToNum, RodStep::Kind kin
     if (iFromNum == iToNum)
         return true;
     // A digit outside 0 to 9 leaves every bead at rest, which shows 0.
-    tell({kind, m_Abacus->Cols() - 1 - m_iIndex, iFromNum, iNum, isDigit(iToNum) ? iToNum : 0});
+    m_Abacus->tellRodStarts({kind, m_Abacus->Cols() - 1 - m_iIndex, iFromNum, iNum, isDigit(iToNum) ? iToNum : 0});
     if (isDigit(iFromNum) && isDigit(iToNum))
         markMovingBeads(iFromNum, iToNum);
     if (!AnimateBeads())
         return false;
     m_iNum = iToNum;
     setBeads(iToNum);
-    m_Abacus->TellNumberChanged();
+    m_Abacus->tellNumberChanged();
     return true;
-}
-
-void cColumn::tell(const RodStep& step) const
-{
-    m_Abacus->TellObservers([this, &step](AbacusObserver& observer) { observer.RodStarts(*m_Abacus, step); });
 }
 
 void cColumn::markMovingBeads(std::int16_t iFromNum, std::int16_t iToNum)

@@ -28,6 +28,9 @@ public:
     std::int16_t Value();
     // The same reading, leaving m_iNum alone: for onlookers such as a screen reader.
     std::int16_t ShownDigit() const;
+    // The digit as last set, which a click goes by: outside 0 to 9 (a negative
+    // number put on the rods) no click changes it.
+    std::int16_t StoredDigit() const { return m_iNum; }
     void setValue(std::int16_t iNum);
 
     // The animated changes below return false when the animation was cut
@@ -48,9 +51,8 @@ public:
 private:
     cBead& bead(int slot) { return m_Beads.at(slot - 1); }
     [[nodiscard]] bool addDigit(std::int16_t iFromNum, std::int16_t iNum, RodStep::Kind kind);
-    // Animates the change and tells the abacus's observer as it starts.
+    // Animates the change and tells the abacus's observers as it starts.
     [[nodiscard]] bool move(std::int16_t iFromNum, std::int16_t iToNum, RodStep::Kind kind, std::int16_t iNum);
-    void tell(const RodStep& step) const;
     void markMovingBeads(std::int16_t iFromNum, std::int16_t iToNum);
     [[nodiscard]] bool AnimateBeads();
 

@@ -4,7 +4,7 @@
 #include "platform/Fonts.h"
 #include "platform/PictureBox.h"
 #include "platform/Platform.h"
-#include "platform/SharedRoutines.h"
+#include "platform/modsub.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -38,9 +38,8 @@ QString frmShow9::OutOfRangeText() { return QStringLiteral("请输入-2147483647
 
 QString frmShow9::Caption() const { return QStringLiteral("9遍9计算"); }
 
-// The designed area, widened to the buttons placed beyond it so that the
-// content scrolls to them.
-QSize frmShow9::DesignedClientSize() const { return {Twips(34560 + 1050), Twips(10575)}; }
+// Three buttons lie beyond it; the canvas reaches them, and the content scrolls to them.
+QSize frmShow9::DesignedClientSize() const { return {Twips(27510), Twips(10575)}; }
 
 void frmShow9::CreateControls(QWidget& canvas)
 {
@@ -157,6 +156,8 @@ void frmShow9::Timer1_Timer()
     m_passRunning = false;
     if (!completed || generation != LoadGeneration())
         return;
+    // `from` now holds the number the pass started from.
+    Abacus().TellSum(from, PassAddend);
     if (Abacus().Value() >= ClearingLimit)
         Abacus().Draw(0);
 }
@@ -177,8 +178,8 @@ void frmShow9::cmdOk_Click()
         return;
     double from = 0;
     double toBuild = number;
-    // Nothing follows the animation, so an interrupted one needs no handling.
-    static_cast<void>(Abacus().AddNum(from, toBuild));
+    if (Abacus().AddNum(from, toBuild) && generation == LoadGeneration())
+        Abacus().TellSum(0, number);
 }
 
 // Starts the passes without touching DemoRunning or the start/pause caption.

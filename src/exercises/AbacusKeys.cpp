@@ -41,7 +41,9 @@ bool AbacusKeys::eventFilter(QObject* watched, QEvent* event)
 
 bool AbacusKeys::press(int key)
 {
-    const int digit = m_abacus.Column(ChosenRod()).ShownDigit();
+    // As a click does: a rod whose digit lies outside 0 to 9 stays as it is.
+    const int digit = m_abacus.Column(ChosenRod()).StoredDigit();
+    const bool changeable = digit >= 0 && digit <= 9;
     switch (key) {
     case Qt::Key_Left:
         m_place = m_abacus.Cols() - 1 - std::max(ChosenRod() - 1, 0);
@@ -50,15 +52,18 @@ bool AbacusKeys::press(int key)
         m_place = m_abacus.Cols() - 1 - std::min(ChosenRod() + 1, m_abacus.Cols() - 1);
         break;
     case Qt::Key_Up:
-        setChosenDigit(std::min(digit + 1, 9));
+        if (changeable)
+            setChosenDigit(std::min(digit + 1, 9));
         break;
     case Qt::Key_Down:
-        setChosenDigit(std::max(digit - 1, 0));
+        if (changeable)
+            setChosenDigit(std::max(digit - 1, 0));
         break;
     default:
         if (key < Qt::Key_0 || key > Qt::Key_9)
             return false;
-        setChosenDigit(key - Qt::Key_0);
+        if (changeable)
+            setChosenDigit(key - Qt::Key_0);
         break;
     }
     showMark(true);

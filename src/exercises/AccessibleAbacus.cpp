@@ -8,7 +8,6 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
-#include <QHash>
 #include <QPointer>
 #include <QWindow>
 
@@ -18,24 +17,46 @@
 
 namespace {
 
-struct Binding {
-    cAbacus* abacus;
-    bool adjustable;
-    double announced;
+AccessibleAbacus::Listener g_listener = [](QAccessibleValueChangeEvent& event) { QAccessible::updateAccessibility(&event); };
+
+// What a screen reader reads of one picture's abacus. The picture owns it;
+// the window releases it first if its abacus goes before the picture.
+class Binding final : public QObject, public AbacusObserver {
+    Q_OBJECT
+
+public:
+    Binding(PictureBox& picture, cAbacus& abacus)
+        : QObject(&picture)
+        , m_abacus(&abacus)
+        , m_announced(abacus.ShownNumber())
+    {
+        abacus.addObserver(this);
+    }
+    ~Binding() override { m_abacus->removeObserver(this); }
+
+    static Binding* Of(const QObject* picture)
+    {
+        return picture ? picture->findChild<Binding*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    }
+
+    const cAbacus& abacus() const { return *m_abacus; }
+    bool adjustable = false;
+
+    // Tells the screen reader of each new number, once per change.
+    void NumberChanged(const cAbacus& changed) override
+    {
+        const double value = changed.ShownNumber();
+        if (value == m_announced)
+            return;
+        m_announced = value;
+        QAccessibleValueChangeEvent event(parent(), value);
+        g_listener(event);
+    }
+
+private:
+    cAbacus* const m_abacus;
+    double m_announced;
 };
-
-// Every picture that shows an abacus, by the picture.
-QHash<const QObject*, Binding>& bindings()
-{
-    static QHash<const QObject*, Binding> all;
-    return all;
-}
-
-Binding* bindingOf(const QObject* picture)
-{
-    const auto found = bindings().find(picture);
-    return found == bindings().end() ? nullptr : &found.value();
-}
 
 QString rodName(int rod) { return QStringLiteral("第%1档").arg(rod + 1); }
 
@@ -50,8 +71,8 @@ public:
 
     bool isValid() const override
     {
-        const Binding* binding = bindingOf(m_picture);
-        return binding && m_rod < binding->abacus->Cols();
+        const Binding* binding = Binding::Of(m_picture);
+        return binding && m_rod < binding->abacus().Cols();
     }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return m_picture ? m_picture->window()->windowHandle() : nullptr; }
@@ -78,7 +99,7 @@ public:
     {
         if (!isValid())
             return {};
-        const QString digit = QString::number(bindingOf(m_picture)->abacus->Column(m_rod).ShownDigit());
+        const QString digit = QString::number(Binding::Of(m_picture)->abacus().Column(m_rod).ShownDigit());
         switch (t) {
         case QAccessible::Name:
             return rodName(m_rod);
@@ -95,7 +116,7 @@ public:
     {
         if (!isValid())
             return {};
-        const cAbacus::Area area = bindingOf(m_picture)->abacus->RodArea(m_rod);
+        const cAbacus::Area area = Binding::Of(m_picture)->abacus().RodArea(m_rod);
         const QRectF local(m_picture->toWidget({area.left, area.top}), m_picture->toWidget({area.right, area.bottom}));
         return local.toAlignedRect().translated(m_picture->mapToGlobal(QPoint(0, 0)));
     }
@@ -116,7 +137,7 @@ public:
     // Where the keyboard works it, a screen reader offers it as a control.
     QAccessible::Role role() const override
     {
-        const Binding* binding = bindingOf(object());
+        const Binding* binding = Binding::Of(object());
         return binding && binding->adjustable ? QAccessible::Slider : QAccessible::Graphic;
     }
 
@@ -172,10 +193,10 @@ public:
     QVariant minimumStepSize() const override { return 1.0; }
 
 private:
-    cAbacus* abacus() const
+    const cAbacus* abacus() const
     {
-        const Binding* binding = bindingOf(object());
-        return binding ? binding->abacus : nullptr;
+        const Binding* binding = Binding::Of(object());
+        return binding ? &binding->abacus() : nullptr;
     }
     int rods() const { return abacus() ? abacus()->Cols() : 0; }
 
@@ -198,54 +219,35 @@ private:
 
 QAccessibleInterface* abacusFactory(const QString&, QObject* object)
 {
-    if (!bindingOf(object))
+    if (!Binding::Of(object))
         return nullptr;
     return new AbacusInterface(static_cast<PictureBox*>(object));
 }
-
-void tellScreenReader(QAccessibleValueChangeEvent& event) { QAccessible::updateAccessibility(&event); }
-
-AccessibleAbacus::Listener g_listener = tellScreenReader;
-
-// Tells the screen reader of each new number, once per change.
-class ValueAnnouncer final : public AbacusObserver {
-public:
-    void NumberChanged(const cAbacus& changed) override
-    {
-        for (auto it = bindings().begin(); it != bindings().end(); ++it) {
-            Binding& binding = it.value();
-            if (binding.abacus != &changed)
-                continue;
-            const double value = binding.abacus->ShownNumber();
-            if (value == binding.announced)
-                continue;
-            binding.announced = value;
-            QAccessibleValueChangeEvent event(const_cast<QObject*>(it.key()), value);
-            g_listener(event);
-        }
-    }
-};
 
 }  // namespace
 
 namespace AccessibleAbacus {
 
-void Attach(PictureBox& picture, cAbacus& abacus, bool adjustable)
+void Attach(PictureBox& picture, cAbacus& abacus)
 {
-    static ValueAnnouncer announcer;
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(abacusFactory);
         return true;
     }();
     Q_UNUSED(factoryInstalled);
-
-    bindings().insert(&picture, {&abacus, adjustable, abacus.ShownNumber()});
-    abacus.addObserver(&announcer);
-    QObject::connect(&picture, &QObject::destroyed, [key = static_cast<const QObject*>(&picture)] {
-        bindings().remove(key);
-    });
+    new Binding(picture, abacus);
 }
+
+void MakeAdjustable(PictureBox& picture)
+{
+    if (Binding* binding = Binding::Of(&picture))
+        binding->adjustable = true;
+}
+
+void Release(PictureBox& picture) { delete Binding::Of(&picture); }
 
 Listener SetListener(Listener listener) { return std::exchange(g_listener, listener); }
 
 }  // namespace AccessibleAbacus
+
+#include "AccessibleAbacus.moc"

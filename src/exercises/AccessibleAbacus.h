@@ -11,8 +11,12 @@ class cAbacus;
 // every frame.
 namespace AccessibleAbacus {
 
-// `adjustable`: the keyboard can change its rods.
-void Attach(PictureBox& picture, cAbacus& abacus, bool adjustable);
+// Once per picture; what it makes goes with the picture.
+void Attach(PictureBox& picture, cAbacus& abacus);
+// The keyboard can change its rods: a screen reader offers it as a control.
+void MakeAdjustable(PictureBox& picture);
+// For an abacus that goes before its picture: the picture lets go of it.
+void Release(PictureBox& picture);
 
 // Where the value-changed events go: to the screen reader through Qt unless
 // a test listens instead (headless, Qt knows of no screen reader and drops

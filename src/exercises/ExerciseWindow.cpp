@@ -7,7 +7,7 @@
 #include "platform/Fonts.h"
 #include "platform/PictureBox.h"
 #include "platform/Platform.h"
-#include "platform/SharedRoutines.h"
+#include "platform/modsub.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -72,7 +72,20 @@ void ExerciseWindow::LoadAbacus(std::int16_t rods, double startValue)
     m_abacus.Draw(-1);
 }
 
-void ExerciseWindow::Form_Unload() { m_abacus.Detach(); }
+// The abacus lives as long as the window; its pictures may outlive both: a
+// closed window's widgets are deleted later, and at the program's end the
+// window may go before them.
+ExerciseWindow::~ExerciseWindow()
+{
+    if (pic)
+        AccessibleAbacus::Release(*pic);
+}
+
+void ExerciseWindow::Form_Unload()
+{
+    m_abacus.Detach();
+    AccessibleAbacus::Release(*pic);
+}
 
 void ExerciseWindow::cmdclear_Click() { m_abacus.Draw(0); }
 
@@ -137,7 +150,7 @@ PictureBox* ExerciseWindow::CreatePic(QWidget& parent, const QRect& place)
     pic->setGeometry(place);
     pic->setFocusPolicy(Qt::StrongFocus);
     connect(pic, &PictureBox::mouseReleased, this, &ExerciseWindow::pic_MouseUp);
-    AccessibleAbacus::Attach(*pic, m_abacus, false);
+    AccessibleAbacus::Attach(*pic, m_abacus);
     // However the widgets go, the abacus must not keep drawing on them.
     const DrawingSurface* surface = pic;
     connect(pic, &QObject::destroyed, this, [this, surface] { m_abacus.DetachFrom(surface); });
@@ -148,7 +161,7 @@ void ExerciseWindow::LetChildMoveBeads()
 {
     connect(pic, &PictureBox::mouseMoved, this, &ExerciseWindow::pic_MouseMove);
     new AbacusKeys(*pic, m_abacus);
-    AccessibleAbacus::Attach(*pic, m_abacus, true);
+    AccessibleAbacus::MakeAdjustable(*pic);
 }
 
 void ExerciseWindow::IgnorePointer()

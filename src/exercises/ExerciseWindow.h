@@ -23,6 +23,8 @@ class ExerciseWindow : public ChildWindow {
     Q_OBJECT
 
 public:
+    ~ExerciseWindow() override;
+
     cAbacus& Abacus() { return m_abacus; }
     double CurrentNum() const { return m_CurrentNum; }
     double QuestionCount() const { return m_QuestionCount; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/DesignScale.h"
+
 #include <QMdiSubWindow>
 #include <QObject>
 #include <QPointer>
@@ -9,11 +11,18 @@
 #include <initializer_list>
 
 class QMdiArea;
+class QScrollArea;
 class QWidget;
 
 // A child window of the main window. The object lives for the whole run and
 // keeps its fields; its widgets are built when it is loaded (first showing,
 // or showing after it was closed) and released when it closes.
+//
+// A window whose controls stand at designed places (a canvas without a
+// layout) is shown at the size its workspace allows, by one factor for all
+// of it: see DesignScale. Enlarged to fill the workspace, centred, while
+// WorkspaceFit says so; else at its designed size in the top left corner,
+// or smaller where that does not fit.
 class ChildWindow : public QObject {
     Q_OBJECT
 
@@ -28,11 +37,20 @@ public:
     unsigned LoadGeneration() const { return m_loadGeneration; }
     QWidget* Canvas() const { return m_canvas; }
     QMdiSubWindow* Frame() const { return m_frame; }
+    // The canvas of controls placed at designed places. An empty size for a
+    // window laid out by Qt's layouts: its canvas then fills the frame, and
+    // scrolls only where the frame is smaller than the layout needs.
+    virtual QSize DesignedClientSize() const = 0;
+
+    // Takes the size the workspace allows now; the window follows its
+    // workspace's size by itself.
+    void Fit();
+    // Shows the designed controls `factor` times their designed size.
+    void ScaleTo(double factor);
+    double Factor() const { return m_factor; }
 
 protected:
     virtual QString Caption() const = 0;
-    // An invalid size: the window has no designed size and fills its frame with layouts.
-    virtual QSize DesignedClientSize() const = 0;
     // Builds the widgets in their designed state on a canvas of the designed size.
     virtual void CreateControls(QWidget& canvas) = 0;
     virtual void Form_Load() = 0;
@@ -47,8 +65,17 @@ protected:
 private:
     void load(QMdiArea& workspace);
     void releaseWidgets();
+    void fitSoon();
+    // Where the canvas is shown, less the scroll bar that controls beyond it bring.
+    QSize room() const;
 
     QPointer<QMdiSubWindow> m_frame;
+    QPointer<QScrollArea> m_scroller;
     QPointer<QWidget> m_canvas;
     unsigned m_loadGeneration = 0;
+    DesignScale m_scale;
+    double m_factor = 1;
+    QPoint m_origin;
+    QSize m_least;
+    bool m_fitPending = false;
 };

@@ -13,15 +13,21 @@ std::uint64_t nextState(std::uint64_t& state)
 
 }  // namespace
 
-ClockSeededRandom::ClockSeededRandom(const Clock& clock)
+ClockSeededRandom::ClockSeededRandom(const Clock& clock, Reseed reseed)
     : m_clock(clock)
+    , m_reseed(reseed)
     , m_state(static_cast<std::uint64_t>(clock.MilliTicks()))
 {
 }
 
 void ClockSeededRandom::Randomize()
 {
-    std::uint64_t mixed = m_state ^ static_cast<std::uint64_t>(m_clock.MilliTicks());
+    const auto ticks = static_cast<std::uint64_t>(m_clock.MilliTicks());
+    if (m_reseed == Reseed::Replace) {
+        m_state = ticks;
+        return;
+    }
+    std::uint64_t mixed = m_state ^ ticks;
     m_state = nextState(mixed);
 }
 

@@ -149,7 +149,7 @@ void PictureBox::place(Stroke& stroke) const
         pixels = QLineF(user.x1() * sx + m_toPixels.dx(), user.y1() * sy + m_toPixels.dy(),
                         user.x2() * sx + m_toPixels.dx(), user.y2() * sy + m_toPixels.dy());
     }
-    stroke.pixelWidth = std::max(1, qRound(stroke.width * m_ratio));
+    stroke.pixelWidth = std::max(1, qRound(stroke.width * m_ratio * m_zoom));
     stroke.ends = AliasedLine::Ends(pixels, stroke.pixelWidth);
     // A rectangle's sides lie within the box its diagonal covers.
     stroke.covered = stroke.ends ? intersected(AliasedLine::Covered(*stroke.ends, stroke.pixelWidth), m_image.rect())
@@ -222,6 +222,14 @@ void PictureBox::SetFocusMark(const QRectF& user)
     update();
 }
 
+void PictureBox::SetZoom(qreal factor)
+{
+    if (factor == m_zoom)
+        return;
+    m_zoom = factor;
+    redrawAll();
+}
+
 QPointF PictureBox::toUser(QPointF widgetPosition) const { return m_transform.inverted().map(widgetPosition); }
 
 QPointF PictureBox::toWidget(QPointF userPosition) const { return m_transform.map(userPosition); }
@@ -257,6 +265,11 @@ void PictureBox::rebuildImage()
     const QSize pixels = (QSizeF(size()) * m_ratio).toSize().expandedTo(QSize(1, 1));
     m_image = QImage(pixels, QImage::Format_RGB32);
     m_image.setDevicePixelRatio(m_ratio);
+    redrawAll();
+}
+
+void PictureBox::redrawAll()
+{
     m_backgroundChanged = true;
     m_inImage.clear();
     updateTransform();

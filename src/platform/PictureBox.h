@@ -40,6 +40,9 @@ public:
     void SetFocusMark(const QRectF& user);
     QPointF toUser(QPointF widgetPosition) const;
     QPointF toWidget(QPointF userPosition) const;
+    // The box is shown `factor` times its designed size: its lines grow with
+    // it, as on a screen of that much higher pixel density.
+    void SetZoom(qreal factor);
 
 signals:
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, float x, float y);
@@ -76,11 +79,14 @@ private:
     QRect changedArea() const;
     void bringUpToDate();
     void rebuildImage();
+    // Every stroke placed anew and drawn again on a fresh background.
+    void redrawAll();
     void updateTransform();
 
     QImage m_image;
     // The image's pixels per widget unit: the screen's when it was made.
     qreal m_ratio = 1;
+    qreal m_zoom = 1;
     QTransform m_transform;
     // User units to image pixels: m_transform at the image's pixel density.
     QTransform m_toPixels;

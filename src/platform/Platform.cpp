@@ -1,5 +1,7 @@
 #include "platform/Platform.h"
 
+#include "platform/AudioSinkOutput.h"
+#include "platform/EspeakVoice.h"
 #include "platform/SystemClock.h"
 
 namespace {
@@ -8,11 +10,14 @@ SystemClock g_systemClock;
 QtMessageBoxes g_qtMessageBoxes;
 QtFileDialogs g_qtFileDialogs;
 DesktopBrowser g_desktopBrowser;
+AudioSinkOutput g_audioSink;
 
 const Clock* g_clock = &g_systemClock;
 MessageBoxes* g_messages = &g_qtMessageBoxes;
 FileDialogs* g_files = &g_qtFileDialogs;
 WebBrowser* g_browser = &g_desktopBrowser;
+SpeechVoice* g_voice = nullptr;  // espeak-ng, only once something speaks
+SoundOutput* g_sound = &g_audioSink;
 
 }  // namespace
 
@@ -29,5 +34,11 @@ void SetFiles(FileDialogs& files) { g_files = &files; }
 
 WebBrowser& Browser() { return *g_browser; }
 void SetBrowser(WebBrowser& browser) { g_browser = &browser; }
+
+SpeechVoice& Voice() { return g_voice != nullptr ? *g_voice : EspeakVoice::Instance(); }
+void SetVoice(SpeechVoice& voice) { g_voice = &voice; }
+
+SoundOutput& Sound() { return *g_sound; }
+void SetSound(SoundOutput& sound) { g_sound = &sound; }
 
 }  // namespace Platform

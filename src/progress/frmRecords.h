@@ -24,10 +24,10 @@ public:
     // Reads the records again, as they are now.
     void Refresh();
     static QString NoChildText();
+    QSize DesignedClientSize() const override;
 
 protected:
     QString Caption() const override;
-    QSize DesignedClientSize() const override;
     void CreateControls(QWidget& canvas) override;
     void Form_Load() override;
     void Form_Unload() override {}

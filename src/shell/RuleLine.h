@@ -9,8 +9,9 @@
 class QLabel;
 
 // The main window's status line: names the bead rule of every step that an
-// exercise window's abacus plays, then the whole sum. A line stays until the
-// next one, or until the window whose abacus said it closes.
+// exercise window's abacus plays, then the sum and what the rods show of it.
+// A line stays until the next one, or until the window whose abacus said it
+// closes.
 class RuleLine final : public AbacusObserver {
 public:
     explicit RuleLine(QLabel& label);

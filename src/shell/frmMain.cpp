@@ -5,20 +5,23 @@
 #include "exercises/AccessibleAbacus.h"
 #include "exercises/frmTrain01.h"
 #include "exercises/frmTrain03.h"
+#include "mental/frmFlash.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
 #include "platform/PictureBox.h"
 #include "platform/ChildWindow.h"
 #include "platform/Twips.h"
+#include "platform/WorkspaceFit.h"
 #include "progress/frmChildren.h"
 #include "progress/frmRecords.h"
 #include "records/RecordFile.h"
 #include "records/RecordKeeper.h"
 #include "shell/RuleLine.h"
-#include "shell/modsub.h"
+#include "platform/modsub.h"
 #include "training/frmTrain02.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -28,6 +31,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 const QString frmMain::HomePage = QStringLiteral("https://www.qinghexiaozhu.example/");
@@ -37,7 +41,7 @@ namespace {
 
 constexpr int ShowIntervalMs = 500;
 // Large enough for a child to read the bead rule while the beads move.
-constexpr double RuleLinePointSize = 18;
+constexpr double RuleLineNormalPointSize = 18;
 constexpr QColor Purple(128, 0, 128);
 constexpr QColor Red(255, 0, 0);
 
@@ -68,11 +72,13 @@ frmMain::frmMain()
 {
     createControls();
     createMenus();
+    createFitItem();
     resizeToDesign();
     MDIForm_Load();
 }
 
-frmMain::~frmMain() = default;
+// The abacus is a member: it goes before the picture, a child widget.
+frmMain::~frmMain() { AccessibleAbacus::Release(*pic2); }
 
 QString frmMain::HelpText()
 {
@@ -87,7 +93,8 @@ QString frmMain::AboutText()
     return QStringLiteral("灵犀数坊 V1.0\r\n"
                           "青禾小筑系列软件之一：珠算识珠、加减训练与9遍9演示。\r\n"
                           "本软件供家庭和课堂免费使用。\r\n"
-                          "版权所有 © 青禾小筑");
+                          "版权所有 © 青禾小筑\r\n"
+                          "本软件以 GNU 通用公共许可证第3版或更新版本（GPL-3.0-or-later）发布。");
 }
 
 void frmMain::createControls()
@@ -130,7 +137,6 @@ void frmMain::resizeToDesign()
     resize(DesignedClientSize() + QSize(0, bars));
 }
 
-// Below the designed client area: the bead rule of each step an exercise plays.
 bool frmMain::FitsOn(QSize window, const QRect& available, int titleBar)
 {
     return window.width() <= available.width() && window.height() + titleBar <= available.height();
@@ -151,6 +157,7 @@ void frmMain::ShowFitted()
     showMaximized();
 }
 
+// Below the designed client area: the bead rule of each step an exercise plays.
 void frmMain::createRuleLine()
 {
     QStatusBar* bar = statusBar();
@@ -159,7 +166,7 @@ void frmMain::createRuleLine()
     bar->setSizeGripEnabled(false);
     labRule = new QLabel(bar);
     labRule->setObjectName(QStringLiteral("labRule"));
-    labRule->setFont(Fonts::Song(RuleLinePointSize));
+    labRule->setFont(Fonts::Song(RuleLineNormalPointSize));
     labRule->setContentsMargins(Twips(120), Twips(30), Twips(120), Twips(30));
     bar->addWidget(labRule, 1);
     m_ruleLine = std::make_unique<RuleLine>(*labRule);
@@ -201,7 +208,8 @@ void frmMain::createMenus()
         {"Train",
          "训练",
          {{"mnuTrance01", "01 识珠练习", &frmMain::mnuTrance01_Click},
-          {"mnuTrance02", "02 加减训练", &frmMain::mnuTrance02_Click}}},
+          {"mnuTrance02", "02 加减训练", &frmMain::mnuTrance02_Click},
+          {"mnuTrance03", "03 闪电心算", &frmMain::mnuTrance03_Click}}},
         {"mnuShow", "演示", {{"mnuShow01_9Add", "01 演示9遍9", &frmMain::mnuShow01_9Add_Click}}},
         {"mnuGame", "游戏", {{"mnuGame01_识珠", "01 识珠游戏1", &frmMain::mnuGame01_识珠_Click}}},
         {"mnuRecords",
@@ -226,10 +234,39 @@ void frmMain::createMenus()
     }
 }
 
+void frmMain::createFitItem()
+{
+    auto* settings = menuBar()->findChild<QMenu*>(QStringLiteral("mnuSet"));
+    QAction* item = settings->addAction(QStringLiteral("放大到窗口"));
+    item->setObjectName(QStringLiteral("mnuSet02"));
+    item->setCheckable(true);
+    item->setChecked(WorkspaceFit::Enlarging());
+    connect(item, &QAction::toggled, this, &frmMain::mnuSet02_Click);
+}
+
+// While the windows are enlarged the bead-rule line grows with the workspace,
+// as it would be beside the line at its normal size, so that the back of a
+// classroom can read it. Set before the windows take their new size (they
+// wait for the event loop), so that they fit the workspace the line leaves.
+void frmMain::fitRuleLine()
+{
+    double pointSize = RuleLineNormalPointSize;
+    if (WorkspaceFit::Enlarging()) {
+        const int growth = QFontMetrics(labRule->font()).height()
+            - QFontMetrics(Fonts::Song(RuleLineNormalPointSize)).height();
+        pointSize = std::max(RuleLineNormalPointSize, RuleLineNormalPointSize * (m_workspace->height() + growth)
+                                                          / DesignedClientSize().height());
+    }
+    if (labRule->font().pointSizeF() == pointSize)
+        return;
+    labRule->setFont(Fonts::Song(pointSize));
+    layout()->activate();
+}
+
 void frmMain::MDIForm_Load()
 {
     m_abacus.Init(pic2, 5);
-    AccessibleAbacus::Attach(*pic2, m_abacus, false);
+    AccessibleAbacus::Attach(*pic2, m_abacus);
     ProgramWide::ColorfulBeads = true;
     timShow->start();
 }
@@ -239,6 +276,7 @@ void frmMain::MDIForm_Resize() { pic->setGeometry(0, 0, centralWidget()->width()
 void frmMain::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
+    fitRuleLine();
     MDIForm_Resize();
 }
 
@@ -309,6 +347,13 @@ frmShow9& frmMain::Show9()
     return *m_frmShow9;
 }
 
+frmFlash& frmMain::Flash()
+{
+    if (!m_frmFlash)
+        m_frmFlash = std::make_unique<frmFlash>();
+    return *m_frmFlash;
+}
+
 frmRecords& frmMain::Records()
 {
     if (!m_frmRecords)
@@ -341,6 +386,7 @@ void frmMain::openWindow(ChildWindow& window)
 void frmMain::mnuLearnZhu_Click() { openWindow(Train01()); }
 void frmMain::mnuTrance01_Click() { openWindow(Train03()); }
 void frmMain::mnuTrance02_Click() { openWindow(Train02()); }
+void frmMain::mnuTrance03_Click() { openWindow(Flash()); }
 void frmMain::mnuShow01_9Add_Click() { openWindow(Show9()); }
 void frmMain::mnuGame01_识珠_Click() { openWindow(Train03()); }
 
@@ -363,6 +409,17 @@ void frmMain::mnuRecords02_Click()
 }
 
 void frmMain::mnuSet01_Click() { Platform::Messages().Plain(QStringLiteral("暂无此功能")); }
+
+void frmMain::mnuSet02_Click(bool enlarging)
+{
+    WorkspaceFit::Choose(enlarging);
+    fitRuleLine();
+    for (ChildWindow* window : std::initializer_list<ChildWindow*>{m_frmTrain01.get(), m_frmTrain02.get(),
+                                                                    m_frmTrain03.get(), m_frmShow9.get()}) {
+        if (window)
+            window->Fit();
+    }
+}
 
 void frmMain::mnuHelp01_Click()
 {

@@ -10,6 +10,7 @@
 class ChildWindow;
 class PictureBox;
 class RuleLine;
+class frmFlash;
 class frmShow9;
 class frmTrain01;
 class frmTrain02;
@@ -56,6 +57,7 @@ public:
     frmTrain02& Train02();
     frmTrain03& Train03();
     frmShow9& Show9();
+    frmFlash& Flash();
     frmRecords& Records();
     RecordKeeper& Keeper() { return *m_keeper; }
     cAbacus& Abacus() { return m_abacus; }
@@ -71,6 +73,8 @@ private:
     void createLabels();
     void createRuleLine();
     void createMenus();
+    void createFitItem();
+    void fitRuleLine();
     void resizeToDesign();
     void MDIForm_Load();
     void MDIForm_Resize();
@@ -81,11 +85,13 @@ private:
     void mnuLearnZhu_Click();
     void mnuTrance01_Click();
     void mnuTrance02_Click();
+    void mnuTrance03_Click();
     void mnuShow01_9Add_Click();
     void mnuGame01_识珠_Click();
     void mnuRecords01_Click();
     void mnuRecords02_Click();
     void mnuSet01_Click();
+    void mnuSet02_Click(bool enlarging);
     void mnuHelp01_Click();
     void mnuHelpUrl_Click();
     void mnuHelpAbout_Click();
@@ -106,5 +112,6 @@ private:
     std::unique_ptr<frmTrain02> m_frmTrain02;
     std::unique_ptr<frmTrain03> m_frmTrain03;
     std::unique_ptr<frmShow9> m_frmShow9;
+    std::unique_ptr<frmFlash> m_frmFlash;
     std::unique_ptr<frmRecords> m_frmRecords;
 };

@@ -2,10 +2,11 @@
 
 #include "abacus/NumberRange.h"
 #include "abacus/ProgramWide.h"
+#include "course/DrillQuestions.h"
 #include "exercises/NumberText.h"
 #include "platform/PictureBox.h"
 #include "platform/Platform.h"
-#include "platform/SharedRoutines.h"
+#include "platform/modsub.h"
 #include "training/ColumnQuestion.h"
 
 #include <QComboBox>
@@ -14,9 +15,12 @@
 #include <QTimer>
 
 #include <cmath>
+#include <string_view>
 #include <utility>
 
 namespace {
+
+QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 constexpr int PauseBetweenOperandsMs = 100;
 constexpr int DefaultQuestionMs = 3000;
@@ -35,15 +39,19 @@ QString frmTrain02::TooLargeText()
                           "请让两个数和它们的和都在-2147483647到2147483647之间。");
 }
 
+QString frmTrain02::NoQuestionText(const QString& range, const QString& style)
+{
+    return range + QStringLiteral("里没有") + style + QStringLiteral("的题，请选更大的位数。");
+}
+
 QString frmTrain02::Caption() const { return QStringLiteral("识珠练习"); }
 
 void frmTrain02::Form_Load()
 {
-    comStyle->addItems({QStringLiteral("直加直减"), QStringLiteral("破5加破5减"),
-                        QStringLiteral("满10进位加破10退位减")});
-    comDig->addItems({QStringLiteral("4以内1位数"), QStringLiteral("44以内2位数"), QStringLiteral("9以内1位数"),
-                      QStringLiteral("92以内2位数"), QStringLiteral("444以内3位数"),
-                      QStringLiteral("999以内3位数")});
+    for (const QuestionStyle style : Course::QuestionStyles)
+        comStyle->addItem(fromUtf8(Course::StyleName(style)));
+    for (const OperandRange& range : Course::OperandRanges())
+        comDig->addItem(fromUtf8(range.name));
     comStyle->setCurrentIndex(-1);
     comDig->setCurrentIndex(-1);
     // Unlike the other exercise windows this one keeps the bead colouring it
@@ -64,13 +72,34 @@ void frmTrain02::Form_Unload()
 
 void frmTrain02::cmdQ_Click()
 {
+    const std::optional<DrillQuestion> question = nextQuestion();
+    if (!question) {
+        // Only a choice in both lists can have no question.
+        Platform::Messages().Information(NoQuestionText(comDig->currentText(), comStyle->currentText()));
+        return;
+    }
+    m_lastQuestion = question;
     ProgramWide::ColorfulBeads = false;
-    const ColumnQuestion question = MakeColumnQuestion(ProgramWide::Random());
     txtN4->setText(QString());
     Abacus().Draw(0, -1);
-    txtChange[0]->setText(NumberText(question.first));
-    txtChange[1]->setText(NumberText(question.second));
+    txtChange[0]->setText(NumberText(question->first));
+    txtChange[1]->setText(NumberText(question->second));
     labScore->hide();
+}
+
+std::optional<DrillQuestion> frmTrain02::nextQuestion() const
+{
+    const int style = comStyle->currentIndex();
+    const int range = comDig->currentIndex();
+    if (style < 0 && range < 0) {
+        const ColumnQuestion question = MakeColumnQuestion(ProgramWide::Random());
+        return DrillQuestion{question.first, question.second};
+    }
+    const std::optional<QuestionStyle> chosenStyle
+        = style < 0 ? std::nullopt : std::optional(Course::QuestionStyles.at(static_cast<std::size_t>(style)));
+    const OperandRange& chosenRange
+        = range < 0 ? Course::UnchosenRange() : Course::OperandRanges().at(static_cast<std::size_t>(range));
+    return DrillQuestions(chosenStyle, chosenRange).Make(ProgramWide::Random(), m_lastQuestion);
 }
 
 void frmTrain02::cmdOk2_Click()
@@ -96,8 +125,11 @@ void frmTrain02::markAnswer()
 {
     if (!questionFits())
         return;
-    const double expected = reading(txtChange[0]) + reading(txtChange[1]);
+    const double first = reading(txtChange[0]);
+    const double second = reading(txtChange[1]);
+    const double expected = first + second;
     Abacus().Draw(expected, -1);
+    Abacus().TellSum(first, second);
     const double answer = reading(txtN4);
     const bool right = answer == expected;
     SetMark(*labScore, right ? QStringLiteral("√") : QStringLiteral("×"), right);

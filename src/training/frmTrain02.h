@@ -1,11 +1,13 @@
 #pragma once
 
+#include "course/DrillQuestions.h"
 #include "exercises/ExerciseWindow.h"
 
 #include <QPointer>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QFrame;
@@ -16,10 +18,13 @@ class QPushButton;
 class QTimer;
 class QWidget;
 
-// The column-arithmetic window: "出题" writes a two-digit addition, the child
-// works it on the abacus and types the result, "完成" plays the sum bead by
-// bead and marks the answer. It also carries the timed bead-reading run of
-// the exercise windows, with its controls to the right of the designed width.
+// The column-arithmetic window: "出题" writes a question, the child works it
+// on the abacus and types the result, "完成" plays the sum bead by bead and
+// marks the answer. With nothing chosen in 出题类型 and 位数 a question is a
+// two-digit addition without carries; a choice in either list makes it
+// practise that group of bead rules within that range, taking away as well.
+// It also carries the timed bead-reading run of the exercise windows, with
+// its controls to the right of the designed width.
 //
 // The question lives only in its text boxes: every step reads them afresh,
 // so an edited question is played and marked as edited.
@@ -32,6 +37,8 @@ public:
 
     // Shown instead of playing a question the abacus cannot hold.
     static QString TooLargeText();
+    // Shown instead of a question when the choice of the two lists has none.
+    static QString NoQuestionText(const QString& range, const QString& style);
 
 protected:
     QString Caption() const override;
@@ -51,6 +58,8 @@ private:
     void connectSignals();
 
     void cmdQ_Click();
+    // Nothing when the lists' choice has no question.
+    std::optional<DrillQuestion> nextQuestion() const;
     void cmdOk2_Click();
     void cmkQuit_Click();
     void cmdStart_Click();
@@ -69,6 +78,8 @@ private:
     double reading(const QLineEdit* box) const;
 
     std::function<void()> m_showAgain;
+    // The question of the last press, which the next press does not repeat.
+    std::optional<DrillQuestion> m_lastQuestion;
 
     QPointer<QComboBox> comStyle;
     QPointer<QComboBox> comDig;

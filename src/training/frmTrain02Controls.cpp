@@ -1,6 +1,7 @@
 // The designed controls of frmTrain02, in their places; the behaviour is in frmTrain02.cpp.
 #include "training/frmTrain02.h"
 
+#include "platform/ChoiceList.h"
 #include "platform/Fonts.h"
 #include "platform/PictureBox.h"
 
@@ -12,18 +13,12 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace {
 
 constexpr double WindowPointSize = 14.25;
 constexpr double MarkPointSize = 36;
 constexpr double AnswerButtonPointSize = 21.75;
 constexpr double StatusPointSize = 15.75;
-constexpr int DesignedWidth = 28680;
-constexpr int DesignedHeight = 13155;
-// The run's controls lie beyond the designed width; the canvas reaches the last of them.
-constexpr int RightmostEdge = 33720 + 990;
 
 struct LabelDesign {
     const char* name;
@@ -40,10 +35,8 @@ const LabelDesign SettingLabels[] = {
 
 }  // namespace
 
-QSize frmTrain02::DesignedClientSize() const
-{
-    return QSize(Twips(std::max(DesignedWidth, RightmostEdge)), Twips(DesignedHeight));
-}
+// The run's controls lie beyond it; the canvas reaches them.
+QSize frmTrain02::DesignedClientSize() const { return QSize(Twips(28680), Twips(13155)); }
 
 void frmTrain02::CreateControls(QWidget& canvas)
 {
@@ -103,9 +96,8 @@ void frmTrain02::createSettingControls(QWidget& canvas)
 
 QComboBox* frmTrain02::createList(QWidget& canvas, const char* name, const QRect& place)
 {
-    auto* list = new QComboBox(&canvas);
+    auto* list = new ChoiceList(&canvas);
     list->setObjectName(QString::fromLatin1(name));
-    list->setEditable(false);
     list->setGeometry(place);
     return list;
 }

@@ -347,7 +347,7 @@ void TestBead::paletteReseedsBeforeEveryBead()
 {
     TestEnvironment env;
     LoggingRandom random;
-    ProgramWide::SetRandom(random);
+    ProgramWide::SetBeadColours(random);
     ProgramWide::ColorfulBeads = true;
     RecordingSurface surface;
     cBead beads[3];

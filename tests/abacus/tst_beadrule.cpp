@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QTest>
 
+#include <vector>
+
 namespace {
 
 using BeadRule::Group;
@@ -62,6 +64,7 @@ class TestBeadRule : public QObject {
 private slots:
     void ruleFollowsTheBeads_data();
     void ruleFollowsTheBeads();
+    void groupsShareTheTable();
     void placesFromTheUnitsRod();
 };
 
@@ -84,6 +87,17 @@ void TestBeadRule::ruleFollowsTheBeads()
     const Group group = groupFromBeads(digit, change);
     QCOMPARE(BeadRule::GroupOf(digit, change), group);
     QCOMPARE(QString::fromStdString(BeadRule::Words(digit, change)), expectedWords(group, change));
+}
+
+void TestBeadRule::groupsShareTheTable()
+{
+    // Of the 90 ways to add 1 to 9 to a digit, or to take it away: direct, five, ten, mixed.
+    for (const int sign : {1, -1}) {
+        std::vector<int> counts(4);
+        for (int way = 0; way < 90; ++way)
+            ++counts.at(static_cast<std::size_t>(BeadRule::GroupOf(way % 10, sign * (way / 10 + 1))));
+        QCOMPARE(counts, std::vector({35, 10, 35, 10}));
+    }
 }
 
 void TestBeadRule::placesFromTheUnitsRod()

@@ -68,6 +68,7 @@ private slots:
     void generateBuilds_data();
     void generateBuilds();
     void generateAddsToZeroWhateverIsShown();
+    void negativeNumberLeavesItsComplement();
     void outOfRangeRefused_data();
     void outOfRangeRefused();
     void clearBetweenPasses();
@@ -292,6 +293,14 @@ void TestFrmShow9Drill::generateBuilds()
     QCOMPARE(h.value(), shown);
     QCOMPARE(h.env.waiter.framesOf(1000), 1);
     QVERIFY(h.env.messages.boxes.isEmpty());
+}
+
+void TestFrmShow9Drill::negativeNumberLeavesItsComplement()
+{
+    Show9Harness h;
+    h.find<QLineEdit>("txtNewNum")->setText(QStringLiteral("-23"));
+    h.click("cmdOk");
+    QCOMPARE(h.said.lines.last(), QStringLiteral("0 − 23 = −23，算盘上是它的补数 9999999977"));
 }
 
 void TestFrmShow9Drill::generateAddsToZeroWhateverIsShown()

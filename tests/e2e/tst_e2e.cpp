@@ -465,7 +465,7 @@ void EndToEndTest::demonstrationPlaysOnePass()
 void EndToEndTest::recordsShowAMonthOfPractice()
 {
     ProgramSession& s = session();
-    keepMonthOfPractice(s.Program().DataFolder() + QStringLiteral("/lingxi-shufang/records.sqlite3"));
+    keepMonthOfPractice(s.Program().DataFolder() + QStringLiteral("/qinghexiaozhu/lingxi-shufang/records.sqlite3"));
     QVERIFY2(s.Choose(QStringLiteral("成绩"), QStringLiteral("01 选择孩子")), qPrintable(why()));
     const auto dialogs = [&] { return s.Xdo().WindowsNamed(QStringLiteral("^选择孩子$")); };
     QTRY_VERIFY_WITH_TIMEOUT(!dialogs().isEmpty() && s.Xdo().FocusedWindow() == dialogs().first(), ShortLimitMs);

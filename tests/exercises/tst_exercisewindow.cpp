@@ -57,6 +57,7 @@ private slots:
     void fillNumButtons_data();
     void fillNumButtons();
     void fillNumButtonsOverManyDraws();
+    void answerPositionIsIndependentOfTheNumber_data();
     void answerPositionIsIndependentOfTheNumber();
     void runSummary_data();
     void runSummary();
@@ -184,18 +185,30 @@ void ExerciseWindowTest::fillNumButtonsOverManyDraws()
     QCOMPARE(m_env->random.reseeds, Draws);
 }
 
+void ExerciseWindowTest::answerPositionIsIndependentOfTheNumber_data()
+{
+    QTest::addColumn<bool>("colourful");
+    QTest::addRow("normal beads") << false;
+    QTest::addRow("colourful beads") << true;
+}
+
 void ExerciseWindowTest::answerPositionIsIndependentOfTheNumber()
 {
-    // A question and its buttons reseed within the same millisecond; the
-    // button of the answer must still tell nothing about the number.
+    QFETCH(bool, colourful);
+    // A question, its beads and its buttons all come within the same
+    // millisecond; the button of the answer must still tell nothing about the number.
     ClockSeededRandom random(m_env->clock);
+    ClockSeededRandom beadColours(m_env->clock, ClockSeededRandom::Reseed::Replace);
     ProgramWide::SetRandom(random);
+    ProgramWide::SetBeadColours(beadColours);
+    ProgramWide::ColorfulBeads = colourful;
     constexpr int Questions = 30000;
     std::array<std::array<int, 3>, 9> positions{};  // by number 1 to 8
     for (int i = 0; i < Questions; ++i) {
         m_env->clock.milliTicks = i;
         const double number = m_window->DrawQuestion(8);
         m_window->ask(number);
+        m_window->Abacus().Draw(number);
         m_window->FillNumButtons(number);
         ++positions[static_cast<std::size_t>(number)][m_window->captions().indexOf(NumberText(number))];
     }

@@ -10,6 +10,8 @@
 #include <QtMath>
 
 #include <cstdint>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -72,6 +74,7 @@ private slots:
     void comesBackAfterHideAndShow();
     void sameAbacusAndClicksAtEveryDensity_data();
     void sameAbacusAndClicksAtEveryDensity();
+    void partialRedrawsMatchAFreshDrawing();
 
 private:
     PictureBox* m_box = nullptr;
@@ -352,6 +355,62 @@ void TestPictureBox::sameAbacusAndClicksAtEveryDensity()
     again.Init(&fresh, 5);
     again.Draw(405);
     QCOMPARE(m_box->picture(), fresh.picture());
+}
+
+void TestPictureBox::partialRedrawsMatchAFreshDrawing()
+{
+    struct Stroke {
+        bool rectangle;
+        int width;
+        float x1, y1, x2, y2;
+        std::int32_t colour;
+    };
+    const auto draw = [](PictureBox& box, const Stroke& stroke) {
+        box.setLineWidth(stroke.width);
+        if (stroke.rectangle)
+            box.drawRectangle(stroke.x1, stroke.y1, stroke.x2, stroke.y2, stroke.colour);
+        else
+            box.drawLine(stroke.x1, stroke.y1, stroke.x2, stroke.y2, stroke.colour);
+    };
+    const std::int32_t palette[] = {Red, Green, Blue, 0};
+    std::mt19937 random(2026);
+    const auto coordinate = [&random](float low, float high) {
+        return std::uniform_real_distribution<float>(low, high)(random);
+    };
+    std::vector<Stroke> sinceClear;
+    std::int32_t background = 0;
+    for (int step = 1; step <= 900; ++step) {
+        const unsigned action = random() % 24;
+        if (action == 0) {
+            m_box->clear();
+            sinceClear.clear();
+        } else if (action == 1) {
+            m_box->resize(static_cast<int>(random() % 300) + 1, static_cast<int>(random() % 200) + 1);
+        } else if (action == 2) {
+            background = palette[random() % 4];
+            m_box->setBackColor(background);
+            sinceClear.clear();
+        } else if (action < 6) {
+            // The box brings its image up to date from its event loop.
+            QCoreApplication::processEvents();
+        } else {
+            const Stroke stroke{action == 6,          static_cast<int>(random() % 5) + 1, coordinate(-5, 25),
+                                coordinate(-5, 15),   coordinate(-5, 25),                 coordinate(-5, 15),
+                                palette[random() % 4]};
+            draw(*m_box, stroke);
+            sinceClear.push_back(stroke);
+        }
+        if (step % 30 != 0)
+            continue;
+        PictureBox fresh;
+        fresh.setGeometry(QRect(m_box->pos(), m_box->size()));
+        fresh.show();
+        fresh.setScale(0, 10, 20, 0);
+        fresh.setBackColor(background);
+        for (const Stroke& stroke : sinceClear)
+            draw(fresh, stroke);
+        QVERIFY2(m_box->picture() == fresh.picture(), qPrintable(QStringLiteral("after step %1").arg(step)));
+    }
 }
 
 int main(int argc, char* argv[])

@@ -1,11 +1,16 @@
-#include "FakeClock.h"
+#include "RecordingSurface.h"
+#include "TestEnvironment.h"
+#include "abacus/ProgramWide.h"
+#include "abacus/cAbacus.h"
 #include "platform/ClockSeededRandom.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <set>
 #include <vector>
 
 namespace {
@@ -57,6 +62,7 @@ private slots:
     void sequenceIsRoughlyUniform_data();
     void sequenceIsRoughlyUniform();
     void firstValuesAfterReseedsAreRoughlyUniform();
+    void beadsDrawnInOneMillisecondShareAColour();
 };
 
 void TestRandom::valuesLieInTheUnitInterval_data()
@@ -166,7 +172,7 @@ void TestRandom::firstValuesAfterReseedsAreRoughlyUniform()
     // The beads reseed before every pick, so the first value after each
     // millisecond's seed is what the palette sees.
     FakeClock clock;
-    ClockSeededRandom random(clock);
+    ClockSeededRandom random(clock, ClockSeededRandom::Reseed::Replace);
     std::vector<float> firsts;
     for (std::int64_t ms = 0; ms < 20000; ++ms) {
         clock.milliTicks = 1'000'000 + ms;
@@ -175,6 +181,34 @@ void TestRandom::firstValuesAfterReseedsAreRoughlyUniform()
     }
     const double statistic = chiSquare(firsts);
     QVERIFY2(statistic < 40, qPrintable(QString::number(statistic)));
+}
+
+void TestRandom::beadsDrawnInOneMillisecondShareAColour()
+{
+    TestEnvironment env;
+    ClockSeededRandom colours(env.clock, ClockSeededRandom::Reseed::Replace);
+    ProgramWide::SetBeadColours(colours);
+    ProgramWide::ColorfulBeads = true;
+    RecordingSurface surface;
+    cAbacus abacus;
+    abacus.Init(&surface, 5);
+    std::set<std::int32_t> everyFrame;
+    for (int frame = 0; frame < 20; ++frame) {
+        env.clock.milliTicks += 500;
+        surface.reset();
+        abacus.Draw(12345 + frame);
+        // The beads are drawn after the frame's rectangle.
+        const auto frameDrawn = std::find_if(surface.calls.begin(), surface.calls.end(),
+                                             [](const auto& call) { return call.kind == RecordingSurface::Kind::Rectangle; });
+        std::set<std::int32_t> beads;
+        for (auto call = frameDrawn; call != surface.calls.end(); ++call) {
+            if (call->kind == RecordingSurface::Kind::Line)
+                beads.insert(call->value);
+        }
+        QCOMPARE(beads.size(), std::size_t(1));
+        everyFrame.insert(*beads.begin());
+    }
+    QVERIFY(everyFrame.size() > 1);
 }
 
 QTEST_APPLESS_MAIN(TestRandom)

@@ -53,7 +53,7 @@ QString Problem(const RecordingMessages::Box& box)
         || text == QStringLiteral("这一遍加好以后就暂停"))
         return iconProblem(box, false);
     if (text == frmMain::HelpText() || text == frmMain::AboutText() || text == frmTrain02::TooLargeText()
-        || text == frmShow9::OutOfRangeText())
+        || text == frmShow9::OutOfRangeText() || text.endsWith(QStringLiteral("的题，请选更大的位数。")))
         return iconProblem(box, true);
     if (text.startsWith(QStringLiteral("恭喜完成本轮游戏"))) {
         const QString shape = summaryProblem(text);

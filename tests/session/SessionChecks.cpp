@@ -9,7 +9,7 @@
 #include "exercises/ExerciseWindow.h"
 #include "exercises/NumberText.h"
 #include "shell/frmMain.h"
-#include "shell/modsub.h"
+#include "platform/modsub.h"
 
 #include <QPushButton>
 #include <QTimer>

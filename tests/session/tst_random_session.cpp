@@ -3,7 +3,7 @@
 #include "UserInput.h"
 #include "demo/frmShow9.h"
 #include "shell/frmMain.h"
-#include "shell/modsub.h"
+#include "platform/modsub.h"
 #include "training/frmTrain02.h"
 
 #include <QAction>

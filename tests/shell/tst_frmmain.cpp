@@ -8,6 +8,7 @@
 #include "exercises/ExerciseWindow.h"
 #include "exercises/frmTrain01.h"
 #include "exercises/frmTrain03.h"
+#include "mental/frmFlash.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 #include "progress/frmChildren.h"
@@ -18,17 +19,20 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QListWidget>
+#include <QScrollArea>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QTest>
 
@@ -41,6 +45,14 @@ using Opener = ExerciseWindow& (*)(frmMain&);
 QList<double> g_valuesAnnounced;
 
 void recordValueChange(QAccessibleValueChangeEvent& event) { g_valuesAnnounced << event.value().toDouble(); }
+
+// The windows whose controls stand at designed places, and whether the child moves their beads.
+const std::tuple<const char*, Opener, bool> DesignedWindows[] = {
+    {"mnuLearnZhu", [](frmMain& w) -> ExerciseWindow& { return w.Train01(); }, false},
+    {"mnuTrance01", [](frmMain& w) -> ExerciseWindow& { return w.Train03(); }, true},
+    {"mnuTrance02", [](frmMain& w) -> ExerciseWindow& { return w.Train02(); }, true},
+    {"mnuShow01_9Add", [](frmMain& w) -> ExerciseWindow& { return w.Show9(); }, false},
+};
 
 QStringList accessibleNames(QAccessibleInterface* node)
 {
@@ -73,6 +85,7 @@ private slots:
     void idleShowRange_data();
     void idleShowRange();
     void windowCommandHidesStartupPicture_data();
+    void flashOpensLikeTheOthers();
     void windowCommandHidesStartupPicture();
     void showAgainBringsStartupPictureBack();
     void startupPictureCoversWorkspace();
@@ -86,6 +99,9 @@ private slots:
     void abacusTellsTheScreenReader_data();
     void abacusTellsTheScreenReader();
     void ruleLineFollowsThePlayback();
+    void windowsScaleAsOne_data();
+    void windowsScaleAsOne();
+    void enlargingFitsTheWorkspace();
     void chosenChildIsNamedAndKeepsResults();
 
 private:
@@ -95,11 +111,15 @@ private:
 
     std::unique_ptr<TestEnvironment> m_env;
     std::unique_ptr<frmMain> m_window;
-    QTemporaryDir m_dataFolder;
 };
 
-// The records go to a folder of the test's own, never the user's.
-void FrmMainTest::initTestCase() { qputenv("XDG_DATA_HOME", m_dataFolder.path().toLocal8Bit()); }
+// Settings and records go to Qt's folders for tests, emptied first, never the user's.
+void FrmMainTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
+    QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
+}
 
 void FrmMainTest::init()
 {
@@ -122,13 +142,14 @@ void FrmMainTest::menuBar_data()
     QTest::addColumn<QStringList>("items");
     QTest::addColumn<QStringList>("captions");
     QTest::addRow("学习") << "mnuLearn" << "学习" << QStringList{"mnuLearnZhu"} << QStringList{"01 识珠学习"};
-    QTest::addRow("训练") << "Train" << "训练" << QStringList{"mnuTrance01", "mnuTrance02"}
-                        << QStringList{"01 识珠练习", "02 加减训练"};
+    QTest::addRow("训练") << "Train" << "训练" << QStringList{"mnuTrance01", "mnuTrance02", "mnuTrance03"}
+                        << QStringList{"01 识珠练习", "02 加减训练", "03 闪电心算"};
     QTest::addRow("演示") << "mnuShow" << "演示" << QStringList{"mnuShow01_9Add"} << QStringList{"01 演示9遍9"};
     QTest::addRow("游戏") << "mnuGame" << "游戏" << QStringList{"mnuGame01_识珠"} << QStringList{"01 识珠游戏1"};
     QTest::addRow("成绩") << "mnuRecords" << "成绩" << QStringList{"mnuRecords01", "mnuRecords02"}
                         << QStringList{"01 选择孩子", "02 成绩记录"};
-    QTest::addRow("设置") << "mnuSet" << "设置" << QStringList{"mnuSet01"} << QStringList{"设置算盘位数"};
+    QTest::addRow("设置") << "mnuSet" << "设置" << QStringList{"mnuSet01", "mnuSet02"}
+                        << QStringList{"设置算盘位数", "放大到窗口"};
     QTest::addRow("帮助") << "mnuHelp" << "帮助" << QStringList{"mnuHelp01", "mnuHelpUrl", "mnuHelpAbout"}
                         << QStringList{"帮助", "官网", "关于"};
 }
@@ -299,6 +320,18 @@ void FrmMainTest::windowCommandHidesStartupPicture()
     QVERIFY(m_env->messages.boxes.isEmpty());
 }
 
+void FrmMainTest::flashOpensLikeTheOthers()
+{
+    ProgramWide::ColorfulBeads = true;
+    action("mnuTrance03")->trigger();
+    action("mnuTrance03")->trigger();
+    QVERIFY(m_window->Flash().Frame()->isMaximized());
+    QCOMPARE(m_window->Flash().Frame()->windowTitle(), QStringLiteral("闪电心算"));
+    QCOMPARE(m_window->Workspace().subWindowList().size(), 1);
+    QVERIFY(!startupPicture()->isVisible());
+    QVERIFY(!ProgramWide::ColorfulBeads);
+}
+
 void FrmMainTest::showAgainBringsStartupPictureBack()
 {
     action("mnuSet01")->trigger();
@@ -400,7 +433,7 @@ void FrmMainTest::ruleLineFollowsThePlayback()
             duringFirstFrame = line->text();
     };
     QTest::mouseClick(window.Canvas()->findChild<QPushButton*>(QStringLiteral("cmdOk2")), Qt::LeftButton);
-    QCOMPARE(duringFirstFrame, QStringLiteral("十位 加5：五下五"));
+    QCOMPARE(duringFirstFrame, QStringLiteral("十位 加5：五上五"));
     QCOMPARE(line->text(), QStringLiteral("52 \u2212 3 = 49"));
     QCOMPARE(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Name), line->text());
     QCoreApplication::processEvents();
@@ -460,6 +493,99 @@ void FrmMainTest::abacusTellsTheScreenReader()
     QAccessibleInterface* tens = spoken->child(spoken->childCount() - 2);
     QCOMPARE(tens->text(QAccessible::Description), QStringLiteral("第%1档：3").arg(rods - 1));
     QCOMPARE(tens->parent(), spoken);
+}
+
+void FrmMainTest::windowsScaleAsOne_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<Opener>("opens");
+    QTest::addColumn<bool>("beadsMove");
+    QTest::addColumn<double>("factor");
+    for (const auto& [item, opens, beadsMove] : DesignedWindows) {
+        for (double factor : {0.8, 1.0, 1.4, 2.0})
+            QTest::addRow("%s at %g", item, factor) << item << opens << beadsMove << factor;
+    }
+}
+
+// Controls beyond the designed area keep their size and may only move out of the way.
+void FrmMainTest::windowsScaleAsOne()
+{
+    QFETCH(QString, item);
+    QFETCH(Opener, opens);
+    QFETCH(bool, beadsMove);
+    QFETCH(double, factor);
+    action(item.toUtf8().constData())->trigger();
+    ExerciseWindow& window = opens(*m_window);
+    QHash<QWidget*, std::pair<QRect, double>> designed;
+    for (QWidget* control : window.Canvas()->findChildren<QWidget*>())
+        designed[control] = {control->geometry(), control->font().pointSizeF()};
+    window.ScaleTo(factor);
+    for (auto [control, design] : designed.asKeyValueRange()) {
+        const auto [place, pointSize] = design;
+        const bool beyond = control->parentWidget() == window.Canvas()
+            && !QRect(QPoint(0, 0), window.DesignedClientSize()).contains(place);
+        const double f = beyond ? 1 : factor;
+        // A label grows to show its whole caption.
+        const QSize least = qobject_cast<QLabel*>(control) ? control->sizeHint() : QSize(0, 0);
+        const double dx = control->x() - place.x() * f, dy = control->y() - place.y() * f;
+        const double dw = control->width() - std::max(place.width() * f, 1.0 * least.width());
+        const double dh = control->height() - std::max(place.height() * f, 1.0 * least.height());
+        QVERIFY2(std::abs(dy) <= 1 && (beyond ? dx >= 0 : std::abs(dx) <= 1) && std::abs(dw) <= 1 && std::abs(dh) <= 1,
+                 qPrintable(control->objectName()));
+        QCOMPARE(control->font().pointSizeF(), pointSize * f);
+    }
+
+    auto* pic = window.Canvas()->findChild<PictureBox*>(QStringLiteral("pic"));
+    const QPoint upperBead = pic->toWidget(QPointF(30, 95)).toPoint();
+    const double shown = window.Abacus().Value();
+    QTest::mouseMove(pic, upperBead);
+    QTest::mouseClick(pic, Qt::LeftButton, {}, upperBead);
+    QCOMPARE(window.Abacus().Value(), beadsMove ? 5 * std::pow(10, window.Abacus().Cols() - 1) : shown);
+}
+
+// Enlarged, the window is centred and as large as fits; else in the top left
+// corner, as designed or just small enough to fit. The choice is kept, the
+// rule line grows with the workspace, and a playback goes on while the window
+// takes its new size.
+void FrmMainTest::enlargingFitsTheWorkspace()
+{
+    QCOMPARE(QSettings().allKeys(), QStringList());
+    auto* line = m_window->findChild<QLabel*>(QStringLiteral("labRule"));
+    const int normalBar = m_window->statusBar()->height();
+    action("mnuTrance02")->trigger();
+    frmTrain02& window = m_window->Train02();
+    // The corners of its design: the abacus, the rule under the operands, the close button.
+    const auto at = [&window](const char* name) { return window.Canvas()->findChild<QWidget*>(name)->geometry(); };
+    const auto around = [&at] { return at("pic") | at("Line1") | at("cmkQuit"); };
+    const QRect designed = around();
+    // Between the box of the design (from the canvas's corner) and the edges of the window.
+    const auto margins = [&] {
+        const QRect shown = around();
+        const QPoint origin = shown.topLeft() - (QPointF(designed.topLeft()) * window.Factor()).toPoint();
+        const QSize room = qobject_cast<QScrollArea*>(window.Frame()->widget())->viewport()->size();
+        return QMargins(origin.x(), origin.y(), room.width() - shown.right() - 1, room.height() - shown.bottom() - 1);
+    };
+
+    action("mnuSet02")->setChecked(true);
+    QCOMPARE(QSettings().value(QSettings().allKeys().value(0)), QVariant(true));
+    window.Canvas()->findChild<QLineEdit*>(QStringLiteral("txtChange0"))->setText(QStringLiteral("52"));
+    m_env->waiter.duringWait = [&](int) {
+        m_window->resize(1920, 1080);
+        QCoreApplication::processEvents();
+    };
+    QTest::mouseClick(window.Canvas()->findChild<QPushButton*>(QStringLiteral("cmdOk2")), Qt::LeftButton);
+    QCOMPARE(window.Abacus().Value(), 52.0);
+    QVERIFY(std::abs(margins().left() - margins().right()) <= 1 && std::abs(margins().top() - margins().bottom()) <= 1);
+    QVERIFY(window.Factor() > 1 && std::min(margins().left(), margins().top()) <= 1);
+    const int besideNormalLine = m_window->Workspace().height() + m_window->statusBar()->height() - normalBar;
+    QVERIFY(std::abs(line->font().pointSizeF() / 18 * 746 - besideNormalLine) <= 2);
+
+    action("mnuSet02")->setChecked(false);
+    QCOMPARE(QSettings().value(QSettings().allKeys().value(0)), QVariant(false));
+    QCOMPARE(line->font().pointSizeF(), 18.0);
+    m_window->resize(1366, 700);
+    QCoreApplication::processEvents();
+    QVERIFY(window.Factor() < 1 && margins().left() == 0 && margins().top() == 0 && margins().bottom() <= 1);
 }
 
 // Chosen in 01 选择孩子: named at the right of the status bar, beside the

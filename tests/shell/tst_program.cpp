@@ -1,7 +1,7 @@
 #include "abacus/ProgramWide.h"
 #include "platform/DisplayGuard.h"
 #include "shell/frmMain.h"
-#include "shell/modsub.h"
+#include "platform/modsub.h"
 
 #include <QAction>
 #include <QApplication>

@@ -6,13 +6,15 @@
 
 TestEnvironment::TestEnvironment()
     : m_before{ProgramWide::RestColor,     ProgramWide::CountColor,     ProgramWide::ColorfulBeads,
-               &ProgramWide::Random(),     &ProgramWide::Wait(),        &Platform::ProgramClock(),
-               &Platform::Messages(),      &Platform::Browser(),        &Platform::Files()}
+               &ProgramWide::Random(),     &ProgramWide::BeadColours(), &ProgramWide::Wait(),
+               &Platform::ProgramClock(),  &Platform::Messages(),       &Platform::Browser(),
+               &Platform::Files()}
 {
     ProgramWide::RestColor = Colours::Rest;
     ProgramWide::CountColor = Colours::Count;
     ProgramWide::ColorfulBeads = false;
     ProgramWide::SetRandom(random);
+    ProgramWide::SetBeadColours(random);
     ProgramWide::SetWaiter(waiter);
     Platform::SetClock(clock);
     Platform::SetMessages(messages);
@@ -26,6 +28,7 @@ TestEnvironment::~TestEnvironment()
     ProgramWide::CountColor = m_before.countColor;
     ProgramWide::ColorfulBeads = m_before.colorfulBeads;
     ProgramWide::SetRandom(*m_before.random);
+    ProgramWide::SetBeadColours(*m_before.beadColours);
     ProgramWide::SetWaiter(*m_before.waiter);
     Platform::SetClock(*m_before.clock);
     Platform::SetMessages(*m_before.messages);

@@ -7,7 +7,7 @@
 
 // Installs the fakes for one test and puts the program-wide values to their
 // start values; whatever was installed before comes back when it goes, so
-// environments nest.
+// environments nest. Questions and bead colours both draw from `random`.
 class TestEnvironment {
 public:
     TestEnvironment();
@@ -28,6 +28,7 @@ private:
         double countColor;
         bool colorfulBeads;
         RandomSource* random;
+        RandomSource* beadColours;
         Waiter* waiter;
         const Clock* clock;
         MessageBoxes* messages;

@@ -1,4 +1,6 @@
 #include "ScriptedRandom.h"
+#include "abacus/cAbacus.h"
+#include "course/DrillQuestions.h"
 #include "training/ColumnQuestion.h"
 
 #include <QSet>
@@ -7,8 +9,35 @@
 #include <cmath>
 #include <cstdlib>
 #include <map>
+#include <set>
 
 namespace {
+
+using BeadRule::Group;
+
+// Each item of 位数 as a child learns it: lowest, largest, and whether only digits 0 to 4 come.
+const int Ranges[6][3] = {{1, 4, 1}, {10, 44, 1}, {1, 9, 0}, {10, 92, 0}, {100, 444, 1}, {100, 999, 0}};
+
+bool holds(const int* range, int n)
+{
+    return n >= range[0] && n <= range[1] && (!range[2] || std::to_string(n).find_first_of("56789") == std::string::npos);
+}
+
+// 直加直减 (0) only direct steps, 破5加破5减 (1) direct and five with one five at least, 满10 (2) a ten or mixed step.
+bool practises(int style, const std::set<Group>& groups)
+{
+    const bool carries = groups.count(Group::Ten) + groups.count(Group::Mixed) > 0;
+    const bool five = groups.count(Group::Five) > 0;
+    return style < 0 || (style == 0 && !carries && !five) || (style == 1 && !carries && five) || (style == 2 && carries);
+}
+
+// The groups whose rules the abacus names as it plays.
+struct GroupsPlayed final : AbacusObserver {
+    GroupsPlayed() { abacus.Init(nullptr, 5); abacus.addObserver(this); }
+    void RodStarts(const cAbacus&, const RodStep& step) override { groups.insert(BeadRule::GroupOf(step.from, step.change)); }
+    cAbacus abacus;
+    std::set<Group> groups;
+};
 
 // Every question the rules allow: first operand 44 to 48 or 54 to 58, second
 // operand of digits 1 to 8 that keep each column's sum at most 9.
@@ -49,6 +78,8 @@ private slots:
     void drawsInOrder();
     void reseedsOnceBeforeDrawing();
     void secondDigitsUniformGivenFirst();
+    void drillQuestionsKeepTheirChoice_data();
+    void drillQuestionsKeepTheirChoice();
 };
 
 void tst_ColumnQuestion::ruleSetHas135Questions() { QCOMPARE(allowedQuestions().size(), 135); }
@@ -146,6 +177,52 @@ void tst_ColumnQuestion::secondDigitsUniformGivenFirst()
     QCOMPARE(checkColumn(units, firstUnits), QString());
     QCOMPARE(tens.size(), std::size_t{5 + 4});
     QCOMPARE(units.size(), std::size_t{5 + 4 + 3 + 2 + 1});
+}
+
+void tst_ColumnQuestion::drillQuestionsKeepTheirChoice_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("range");
+    QTest::addColumn<QString>("kinds");
+    // Which kinds come (+ adding, - taking away), by 出题类型 (none first) and 位数.
+    const char* const kinds[4][6] = {{"+-", "+-", "+-", "+-", "+-", "+-"}, {"+-", "+-", "+-", "+-", "+-", "+-"},
+                                     {"+", "+", "+-", "+-", "+", "+-"}, {"", "-", "+", "+-", "-", "+-"}};
+    for (int style = -1; style < 3; ++style)
+        for (int range = 0; range < 6; ++range)
+            QTest::addRow("style %d, range %d", style, range) << style << range << kinds[style + 1][range];
+}
+
+void tst_ColumnQuestion::drillQuestionsKeepTheirChoice()
+{
+    QFETCH(int, style);
+    QFETCH(int, range);
+    QFETCH(QString, kinds);
+    const DrillQuestions questions(style < 0 ? std::nullopt : std::optional(Course::QuestionStyles.at(style)),
+                                   Course::OperandRanges().at(range));
+    ScriptedRandom random;
+    GroupsPlayed played;
+    int subtractions = 0;
+    std::optional<DrillQuestion> previous;
+    for (int i = 0; i < 1000 && !kinds.isEmpty(); ++i) {
+        const std::optional<DrillQuestion> question = questions.Make(random, previous);
+        QVERIFY(question && question != previous);
+        const auto [first, second] = *previous = *question;
+        const std::vector<Group> used = Course::GroupsUsedBy(first, second);
+        QVERIFY(holds(Ranges[range], first) && holds(Ranges[range], std::abs(second)) && first + second >= 0);
+        QVERIFY(practises(style, {used.begin(), used.end()}));
+        subtractions += second < 0 ? 1 : 0;
+        // A step costs 20 frames: every 20th question is played, to see the abacus name the same groups.
+        if (i % 20 != 0)
+            continue;
+        played.abacus.Draw(first);
+        played.groups.clear();
+        double from = -1, change = second;
+        QVERIFY(played.abacus.AddNum(from, change));
+        QCOMPARE(used, std::vector(played.groups.begin(), played.groups.end()));
+    }
+    QCOMPARE(questions.Make(random, previous).has_value(), !kinds.isEmpty());
+    QVERIFY2(kinds == "+-" ? subtractions >= 400 && subtractions <= 600 : subtractions == (kinds == "-") * 1000,
+             QByteArray::number(subtractions));
 }
 
 QTEST_APPLESS_MAIN(tst_ColumnQuestion)

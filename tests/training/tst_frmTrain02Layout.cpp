@@ -5,6 +5,7 @@
 #include "abacus/ProgramWide.h"
 #include "platform/PictureBox.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -14,8 +15,11 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
+
+#include <memory>
 
 class tst_frmTrain02Layout : public QObject {
     Q_OBJECT
@@ -27,6 +31,7 @@ private slots:
     void labelsAtTheirPlaces();
     void windowCaptionAndFont();
     void listsHoldTheirItemsWithNothingSelected();
+    void popupShowsEveryItemWhole();
     void ruleUnderTheOperands();
     void markIsLargeRedAndHidden();
     void hiddenRunControls();
@@ -130,6 +135,17 @@ void tst_frmTrain02Layout::listsHoldTheirItemsWithNothingSelected()
         QCOMPARE(f.find<QComboBox>(name)->currentText(), QString());
         QVERIFY(!f.find<QComboBox>(name)->isEditable());
     }
+}
+
+void tst_frmTrain02Layout::popupShowsEveryItemWhole()
+{
+    // Fusion widens a popup by itself, the Windows style not; the longest item is wider than the list.
+    const std::unique_ptr<QStyle> windows(QStyleFactory::create(QStringLiteral("Windows")));
+    Train02Fixture f;
+    auto* list = f.find<QComboBox>("comStyle");
+    list->setStyle(windows.get());
+    list->showPopup();
+    QVERIFY(list->view()->viewport()->width() >= list->view()->fontMetrics().horizontalAdvance(list->itemText(2)));
 }
 
 void tst_frmTrain02Layout::ruleUnderTheOperands()

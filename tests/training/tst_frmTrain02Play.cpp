@@ -4,6 +4,7 @@
 #include "abacus/ProgramWide.h"
 #include "platform/PictureBox.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
@@ -35,6 +36,7 @@ class tst_frmTrain02Play : public QObject {
 
 private slots:
     void questionButtonWritesQuestionAndClears();
+    void listsChooseTheQuestion();
     void finishOnFreshWindowMarksZeroRight();
     void typedAnswerReadByLeadingNumber_data();
     void typedAnswerReadByLeadingNumber();
@@ -51,6 +53,9 @@ private slots:
     void reopenedDuringPauseKeepsFreshBoard();
     void programEndingStopsPlayback();
     void hoverThenClickMovesBead();
+    void sumLineSaysWhatTheRodsShow_data();
+    void sumLineSaysWhatTheRodsShow();
+    void keysChangeNoRodAClickCannot();
 };
 
 void tst_frmTrain02Play::questionButtonWritesQuestionAndClears()
@@ -73,6 +78,36 @@ void tst_frmTrain02Play::questionButtonWritesQuestionAndClears()
     QVERIFY(!ProgramWide::ColorfulBeads);
     QCOMPARE(f.env.random.reseeds, reseeds + 1);
     QVERIFY(f.env.random.queued.empty());
+}
+
+void tst_frmTrain02Play::listsChooseTheQuestion()
+{
+    Train02Fixture f;
+    auto* style = f.find<QComboBox>("comStyle");
+    auto* range = f.find<QComboBox>("comDig");
+    const auto asksTwoDigits = [&f](int largest) {
+        f.click("cmdQ");
+        const int first = f.text("txtChange0").toInt(), second = std::abs(f.text("txtChange1").toInt());
+        return std::min(first, second) >= 10 && std::max(first, second) <= largest;
+    };
+    // 满10进位加破10退位减 within 44以内2位数 only takes away; within 4以内1位数 it has none, says so and changes nothing.
+    style->setCurrentIndex(2);
+    range->setCurrentIndex(1);
+    QVERIFY(asksTwoDigits(44) && f.text("txtChange1").startsWith('-'));
+    f.click("cmdOk2");
+    const QString question = f.text("txtChange0") + f.text("txtChange1") + QString::number(f.shown());
+    range->setCurrentIndex(0);
+    f.click("cmdQ");
+    QVERIFY(f.env.messages.boxes.size() == 1 && f.env.messages.boxes[0].information && f.shows("labScore"));
+    QCOMPARE(f.env.messages.boxes[0].text, QStringLiteral("4以内1位数里没有满10进位加破10退位减的题，请选更大的位数。"));
+    QCOMPARE(f.text("txtChange0") + f.text("txtChange1") + QString::number(f.shown()), question);
+    // Delete and Backspace take a choice away: 出题类型 alone asks within 92以内2位数, nothing chosen as before.
+    QTest::keyClick(range, Qt::Key_Delete);
+    QVERIFY(asksTwoDigits(92));
+    QTest::keyClick(style, Qt::Key_Backspace);
+    f.env.random.queue(Question58Plus41);
+    f.click("cmdQ");
+    QCOMPARE(f.text("txtChange0") + f.text("txtChange1"), QStringLiteral("5841"));
 }
 
 void tst_frmTrain02Play::finishOnFreshWindowMarksZeroRight()
@@ -133,25 +168,25 @@ void tst_frmTrain02Play::playbackAnimatesRodsInOrder_data()
     QTest::addColumn<double>("moved");
 
     QTest::addRow("47 + 32") << "47" << "32" << "3 4 | 3 4" << 79.0
-                             << QStringList{"十位 加4：四上四", "个位 加7：七上七", "0 + 47 = 47",
-                                            "十位 加3：三下五去二", "个位 加2：二上二", "47 + 32 = 79"}
+                             << QStringList{"十位 加4：四上四", "个位 加7：七上七", "十位 加3：三下五去二",
+                                            "个位 加2：二上二", "47 + 32 = 79"}
                              << 0.0;
     QTest::addRow("a rod without change takes no time")
         << "40" << "5" << "3 | 4" << 45.0
-        << QStringList{"十位 加4：四上四", "0 + 40 = 40", "个位 加5：五下五", "40 + 5 = 45"} << 0.0;
+        << QStringList{"十位 加4：四上四", "个位 加5：五上五", "40 + 5 = 45"} << 0.0;
     QTest::addRow("hand-edited carry 58 + 47")
         << "58" << "47" << "3 4 | 3 4 3 2" << 105.0
-        << QStringList{"十位 加5：五下五", "个位 加8：八上八", "0 + 58 = 58", "十位 加4：四上四",
+        << QStringList{"十位 加5：五上五", "个位 加8：八上八", "十位 加4：四上四",
                        "个位 加7：七去三进一", "十位 进一：一去九进一", "百位 进一：一上一", "58 + 47 = 105"}
         << 0.0;
     QTest::addRow("subtraction with borrow 52 + -27")
         << "52" << "-27" << "3 4 | 3 4 3" << 25.0
-        << QStringList{"十位 加5：五下五", "个位 加2：二上二", "0 + 52 = 52", "十位 减2：二上三去五",
+        << QStringList{"十位 加5：五上五", "个位 加2：二上二", "十位 减2：二上三去五",
                        "个位 减7：七退一还五去二", "十位 退一：一下一", "52 − 27 = 25"}
         << 0.0;
     QTest::addRow("beads the child moved are cleared first")
         << "47" << "32" << "3 4 | 3 4" << 79.0
-        << QStringList{"十位 加4：四上四", "个位 加7：七上七", "0 + 47 = 47", "十位 加3：三下五去二", "个位 加2：二上二",
+        << QStringList{"十位 加4：四上四", "个位 加7：七上七", "十位 加3：三下五去二", "个位 加2：二上二",
                        "47 + 32 = 79"}
         << 306.0;
 }
@@ -365,6 +400,42 @@ void tst_frmTrain02Play::hoverThenClickMovesBead()
     sendMouse(*pic, QEvent::MouseMove, upperBeadOfUnits);
     sendMouse(*pic, QEvent::MouseButtonRelease, upperBeadOfUnits);
     QCOMPARE(f.shown(), 5.0);
+}
+
+void tst_frmTrain02Play::sumLineSaysWhatTheRodsShow_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("line");
+    QTest::addRow("below 0") << "3" << "-5" << "3 − 5 = −2，算盘上显示不出负数";
+    QTest::addRow("more digits than rods") << "99999" << "1" << "99999 + 1 = 100000，算盘上只留下 00000";
+}
+
+void tst_frmTrain02Play::sumLineSaysWhatTheRodsShow()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QString, line);
+    Train02Fixture f;
+    f.setText("txtChange0", first);
+    f.setText("txtChange1", second);
+    f.click("cmdOk2");
+    QCOMPARE(f.said.lines.last(), line);
+}
+
+void tst_frmTrain02Play::keysChangeNoRodAClickCannot()
+{
+    Train02Fixture f;
+    f.setText("txtChange0", QStringLiteral("3"));
+    f.setText("txtChange1", QStringLiteral("-5"));
+    f.click("cmdOk2");
+    auto* pic = f.find<PictureBox>("pic");
+    const QPointF upperBeadOfUnits(150, 95);
+    sendMouse(*pic, QEvent::MouseMove, upperBeadOfUnits);
+    sendMouse(*pic, QEvent::MouseButtonRelease, upperBeadOfUnits);
+    QTest::keyClick(pic, Qt::Key_Up);
+    QTest::keyClick(pic, Qt::Key_7);
+    QCOMPARE(f.window.Abacus().ShownNumber(), 0.0);
 }
 
 QTEST_MAIN(tst_frmTrain02Play)

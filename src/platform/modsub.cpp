@@ -1,4 +1,4 @@
-#include "platform/SharedRoutines.h"
+#include "platform/modsub.h"
 
 #include "abacus/ProgramWide.h"
 #include "platform/EventLoopWaiter.h"

@@ -29,6 +29,8 @@ frmChildren::frmChildren(RecordKeeper& keeper, QWidget* parent)
     connectSignals();
     fillList(m_keeper.Chosen() ? std::optional(m_keeper.Chosen()->id) : std::nullopt);
     showState();
+    // With no child yet, the first thing to do is to type a name.
+    (lstChildren->count() > 0 ? static_cast<QWidget*>(lstChildren) : txtName)->setFocus();
 }
 
 QString frmChildren::DeleteQuestion(const QString& name, int records)

@@ -43,6 +43,7 @@ QLabel* wrappingLabel(const char* name, const QString& text)
     auto* label = new QLabel(text);
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
+    label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     return label;
 }
 
@@ -92,10 +93,8 @@ void frmRecords::Refresh()
     if (report) {
         m_page = createReport(*report, firstDay);
     } else {
-        QLabel* label = wrappingLabel(
+        m_page = wrappingLabel(
             "labNoChild", m_keeper.Refused() ? QStringLiteral("成绩文件不能使用，本次运行不记录成绩。") : NoChildText());
-        label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-        m_page = label;
     }
     m_layout->addWidget(m_page);
 }

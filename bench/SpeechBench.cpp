@@ -65,7 +65,7 @@ public:
 
     bool Available() override { return true; }
 
-    bool Play(std::unique_ptr<QIODevice> samples, int sampleRate) override
+    bool Play(std::unique_ptr<QIODevice> samples, int sampleRate, std::function<void()>) override
     {
         m_samples = std::move(samples);
         m_periodBytes = sampleRate * SinkPeriodMs / 1000 * 2;
@@ -108,7 +108,7 @@ double requestToFirstSamples(const std::vector<std::int64_t>& numbers, SpeechPac
 {
     const double start = Measure::WallMilliseconds();
     SpeechVoice& voice = Platform::Voice();
-    Platform::Sound().Play(voice.Say(SpokenQuestion(numbers), pace), voice.SampleRate());
+    Platform::Sound().Play(voice.Say(SpokenQuestion(numbers), pace), voice.SampleRate(), {});
     const double first = output.FirstSamplesMs();
     output.Stop();
     return first - start;

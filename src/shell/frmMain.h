@@ -11,6 +11,7 @@ class ChildWindow;
 class PictureBox;
 class RuleLine;
 class frmFlash;
+class frmListen;
 class frmShow9;
 class frmTrain01;
 class frmTrain02;
@@ -54,6 +55,7 @@ public:
     frmTrain03& Train03();
     frmShow9& Show9();
     frmFlash& Flash();
+    frmListen& Listen();
     cAbacus& Abacus() { return m_abacus; }
     double CurrentNum() const { return m_CurrentNum; }
 
@@ -79,6 +81,7 @@ private:
     void mnuTrance01_Click();
     void mnuTrance02_Click();
     void mnuTrance03_Click();
+    void mnuTrance04_Click();
     void mnuShow01_9Add_Click();
     void mnuGame01_识珠_Click();
     void mnuSet01_Click();
@@ -101,4 +104,5 @@ private:
     std::unique_ptr<frmTrain03> m_frmTrain03;
     std::unique_ptr<frmShow9> m_frmShow9;
     std::unique_ptr<frmFlash> m_frmFlash;
+    std::unique_ptr<frmListen> m_frmListen;
 };

@@ -7,7 +7,7 @@
 TestEnvironment::TestEnvironment()
     : m_before{ProgramWide::RestColor,     ProgramWide::CountColor,     ProgramWide::ColorfulBeads,
                &ProgramWide::Random(),     &ProgramWide::BeadColours(), &ProgramWide::Wait(),
-               &Platform::ProgramClock(),  &Platform::Messages(),       &Platform::Browser()}
+               &Platform::ProgramClock(),  &Platform::Messages(),       &Platform::Browser(),  &Platform::Sound()}
 {
     ProgramWide::RestColor = Colours::Rest;
     ProgramWide::CountColor = Colours::Count;
@@ -18,6 +18,7 @@ TestEnvironment::TestEnvironment()
     Platform::SetClock(clock);
     Platform::SetMessages(messages);
     Platform::SetBrowser(browser);
+    Platform::SetSound(sound);
 }
 
 TestEnvironment::~TestEnvironment()
@@ -31,4 +32,5 @@ TestEnvironment::~TestEnvironment()
     Platform::SetClock(*m_before.clock);
     Platform::SetMessages(*m_before.messages);
     Platform::SetBrowser(*m_before.browser);
+    Platform::SetSound(*m_before.sound);
 }

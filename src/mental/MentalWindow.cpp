@@ -206,12 +206,12 @@ void MentalWindow::enterPressed()
 void MentalWindow::escapePressed()
 {
     if (m_set)
-        endSet();
+        EndSet();
 }
 
 void MentalWindow::cmdStart_Click()
 {
-    if (m_set)
+    if (m_set || !CanStart())
         return;
     MentalSettingsCheck check = CheckMentalSettings(entry());
     if (check.problem) {
@@ -250,11 +250,14 @@ void MentalWindow::nextQuestion()
 {
     const MentalQuestion& question = m_set->NextQuestion(ProgramWide::Random());
     const bool answering = AnswersWhilePresenting();
-    // The focus moves first: the answer box that had it may be disabled next.
-    if (answering)
+    // The focus moves before the answer box that had it is disabled, or
+    // once the box that takes it is enabled.
+    if (answering) {
+        txtAnswer->setEnabled(true);
         txtAnswer->setFocus();
-    else
+    } else {
         m_stage->setFocus();
+    }
     txtAnswer->clear();
     txtAnswer->setReadOnly(false);
     txtAnswer->setEnabled(answering);
@@ -312,11 +315,11 @@ void MentalWindow::cmdNext_Click()
 void MentalWindow::finishSet()
 {
     const QString summary = QString::fromStdString(m_set->Close());
-    endSet();
+    EndSet();
     Platform::Messages().Information(summary);
 }
 
-void MentalWindow::endSet()
+void MentalWindow::EndSet()
 {
     StopQuestion();
     m_set.reset();

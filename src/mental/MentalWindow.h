@@ -23,12 +23,12 @@ class QPushButton;
 // The seam: a window built on this one lays out its settings in its own
 // order with the builders below, gives the stage where questions are
 // presented, presents each question when asked (PlayQuestion) and says when
-// it has been given (QuestionPresented); two hooks say whether an answer may
-// come earlier and let it show the question once marked. This base checks
-// the settings, runs the set (MentalSet: the questions, the marking, the
-// results handed on and the summary), and owns the answer row and the keys:
-// Enter starts, answers and goes on (or presses the button that has the
-// focus), Esc stops the set without a summary.
+// it has been given (QuestionPresented); hooks say whether a set may start
+// at all, whether an answer may come earlier and let it show the question
+// once marked. This base checks the settings, runs the set (MentalSet: the
+// questions, the marking, the results handed on and the summary), and owns
+// the answer row and the keys: Enter starts, answers and goes on (or
+// presses the button that has the focus), Esc stops the set without a summary.
 //
 // Laid out with Qt's layouts, the window fills its frame at any size.
 class MentalWindow : public ChildWindow {
@@ -52,6 +52,8 @@ protected:
     virtual void CreateSettings(QWidget& canvas) = 0;
     // The area where questions are presented; it has the focus meanwhile.
     virtual QWidget* CreateStage(QWidget& canvas) = 0;
+    // Whether a set may start now; a window that cannot present says why itself.
+    virtual bool CanStart() { return true; }
     // The window's own settings, once the shared ones have been checked.
     virtual void CompleteSettings(MentalSettings& settings) const = 0;
     virtual void PlayQuestion(const MentalQuestion& question) = 0;
@@ -66,6 +68,8 @@ protected:
     // The question has been given: the answer box takes the focus, and the
     // time to answer counts from `endedMs` on the program's clock.
     void QuestionPresented(std::int64_t endedMs);
+    // Stops the set without a summary, as Esc does.
+    void EndSet();
 
     // A setting's label and box; the box carries the label's name for screen readers.
     void AddSetting(QWidget& canvas, const QString& label, QWidget* field);
@@ -92,7 +96,6 @@ private:
     void refuse(const SettingsProblem& problem);
     void nextQuestion();
     void finishSet();
-    void endSet();
     void enableSettings(bool enabled);
 
     QString m_caption;

@@ -6,6 +6,7 @@
 #include "exercises/frmTrain01.h"
 #include "exercises/frmTrain03.h"
 #include "mental/frmFlash.h"
+#include "mental/frmListen.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
 #include "platform/PictureBox.h"
@@ -209,7 +210,8 @@ void frmMain::createMenus()
          "训练",
          {{"mnuTrance01", "01 识珠练习", &frmMain::mnuTrance01_Click},
           {"mnuTrance02", "02 加减训练", &frmMain::mnuTrance02_Click},
-          {"mnuTrance03", "03 闪电心算", &frmMain::mnuTrance03_Click}}},
+          {"mnuTrance03", "03 闪电心算", &frmMain::mnuTrance03_Click},
+          {"mnuTrance04", "04 听心算", &frmMain::mnuTrance04_Click}}},
         {"mnuShow", "演示", {{"mnuShow01_9Add", "01 演示9遍9", &frmMain::mnuShow01_9Add_Click}}},
         {"mnuGame", "游戏", {{"mnuGame01_识珠", "01 识珠游戏1", &frmMain::mnuGame01_识珠_Click}}},
         {"mnuRecords",
@@ -354,6 +356,13 @@ frmFlash& frmMain::Flash()
     return *m_frmFlash;
 }
 
+frmListen& frmMain::Listen()
+{
+    if (!m_frmListen)
+        m_frmListen = std::make_unique<frmListen>();
+    return *m_frmListen;
+}
+
 frmRecords& frmMain::Records()
 {
     if (!m_frmRecords)
@@ -387,6 +396,7 @@ void frmMain::mnuLearnZhu_Click() { openWindow(Train01()); }
 void frmMain::mnuTrance01_Click() { openWindow(Train03()); }
 void frmMain::mnuTrance02_Click() { openWindow(Train02()); }
 void frmMain::mnuTrance03_Click() { openWindow(Flash()); }
+void frmMain::mnuTrance04_Click() { openWindow(Listen()); }
 void frmMain::mnuShow01_9Add_Click() { openWindow(Show9()); }
 void frmMain::mnuGame01_识珠_Click() { openWindow(Train03()); }
 

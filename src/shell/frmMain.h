@@ -11,6 +11,7 @@ class ChildWindow;
 class PictureBox;
 class RuleLine;
 class frmFlash;
+class frmListen;
 class frmShow9;
 class frmTrain01;
 class frmTrain02;
@@ -58,6 +59,7 @@ public:
     frmTrain03& Train03();
     frmShow9& Show9();
     frmFlash& Flash();
+    frmListen& Listen();
     frmRecords& Records();
     RecordKeeper& Keeper() { return *m_keeper; }
     cAbacus& Abacus() { return m_abacus; }
@@ -86,6 +88,7 @@ private:
     void mnuTrance01_Click();
     void mnuTrance02_Click();
     void mnuTrance03_Click();
+    void mnuTrance04_Click();
     void mnuShow01_9Add_Click();
     void mnuGame01_识珠_Click();
     void mnuRecords01_Click();
@@ -113,5 +116,6 @@ private:
     std::unique_ptr<frmTrain03> m_frmTrain03;
     std::unique_ptr<frmShow9> m_frmShow9;
     std::unique_ptr<frmFlash> m_frmFlash;
+    std::unique_ptr<frmListen> m_frmListen;
     std::unique_ptr<frmRecords> m_frmRecords;
 };

@@ -18,7 +18,7 @@ struct MenuDesign {
 // The menu bar as the program's users know it, left to right, items top to bottom.
 const MenuDesign Menus[] = {
     {"学习", {"01 识珠学习"}},
-    {"训练", {"01 识珠练习", "02 加减训练", "03 闪电心算"}},
+    {"训练", {"01 识珠练习", "02 加减训练", "03 闪电心算", "04 听心算"}},
     {"演示", {"01 演示9遍9"}},
     {"游戏", {"01 识珠游戏1"}},
     {"成绩", {"01 选择孩子", "02 成绩记录"}},

@@ -5,10 +5,12 @@
 #include "course/MentalQuestion.h"
 #include "course/MentalSettingsCheck.h"
 #include "course/ResultSink.h"
+#include "course/WrittenQuestion.h"
 #include "exercises/NumberText.h"
 #include "mental/FlashPlayer.h"
 #include "mental/FlashStage.h"
 #include "mental/frmFlash.h"
+#include "mental/frmListen.h"
 #include "platform/Fonts.h"
 #include "platform/PictureBox.h"
 
@@ -66,6 +68,7 @@ private slots:
     void setByKeyboard();
     void fillsWorkspace_data();
     void fillsWorkspace();
+    void listenByKeyboard();
 
 private:
     template <typename T>
@@ -353,6 +356,45 @@ void FlashTest::fillsWorkspace()
     QFont font = Fonts::Tahoma(10);
     font.setPixelSize(stage.FitDigits(QStringLiteral("\u221299999")).pixels);
     QVERIFY(QFontMetricsF(font).tightBoundingRect("99999").height() >= 0.4 * m_window->Canvas()->height());
+}
+
+// 听心算: the question is heard, not seen, and may be answered while the voice reads it.
+void FlashTest::listenByKeyboard()
+{
+    frmListen window;
+    window.Show(*m_area);
+    QWidget& canvas = *window.Canvas();
+    RecordingSound& sound = m_environment->sound;
+    sound.available = false;
+    key(Qt::Key_Return);
+    QCOMPARE(m_environment->messages.boxes.last().text, "没有找到可以发声的设备，请检查电脑的声音设置。");
+    sound.available = true;  // nothing started: the first question below is the first sound
+    canvas.findChild<QLineEdit*>("txtQuestions")->setText("2");
+    key(Qt::Key_Return);
+    for (int q = 0; q < 2; ++q) {
+        const MentalQuestion question = window.Set()->Question();
+        QVERIFY(sound.playing && !canvas.findChild<QLabel*>("labQuestion")->text().contains(QRegularExpression("\\d")));
+        if (q == 1) {  // heard twice, then answered late and wrong
+            QTest::mouseClick(canvas.findChild<QPushButton*>("cmdRepeat"), Qt::LeftButton);
+            sound.Heard();
+            m_environment->clock.milliTicks += 2500;
+        }
+        QTest::keyClicks(QApplication::focusWidget(), QString::number(question.Answer() + q));
+        key(Qt::Key_Return);
+        QVERIFY(!sound.playing && sound.plays == 2 * q + 1);
+        QCOMPARE(m_results.questions.back().secondsToAnswer, q * 2.5);
+        QCOMPARE(canvas.findChild<QLabel*>("labQuestion")->text(), WrittenQuestion(question.numbers).c_str());
+        key(Qt::Key_Return);
+    }
+    QCOMPARE(m_environment->messages.boxes.last().text, "本组共2题，答对1题，答错1题。再练练。");
+    QVERIFY(m_results.sets.back().exercise == "听心算" && m_results.sets.back().settings.presentation == "中");
+    key(Qt::Key_Return);
+    key(Qt::Key_Escape);
+    QVERIFY(!sound.playing && !window.Set() && sound.plays == 4);
+    key(Qt::Key_Return);
+    QTest::mouseClick(canvas.findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
+    QVERIFY(!sound.playing && !window.IsLoaded() && sound.plays == 5);
+    QCOMPARE(WrittenQuestion({305, 412, -67}), "305 + 412 \u2212 67 = 650");
 }
 
 QTEST_MAIN(FlashTest)

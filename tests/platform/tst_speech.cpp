@@ -117,7 +117,7 @@ void TestSpeech::noSoundDevice()
     qputenv("PULSE_SERVER", "unix:/nonexistent");
     AudioSinkOutput output;
     QVERIFY(!output.Available());
-    QVERIFY(!output.Play(EspeakVoice::Instance().Say("等于", SpeechPace::Medium), EspeakVoice::Instance().SampleRate()));
+    QVERIFY(!output.Play(EspeakVoice::Instance().Say("等于", SpeechPace::Medium), EspeakVoice::Instance().SampleRate(), {}));
 }
 
 QTEST_MAIN(TestSpeech)

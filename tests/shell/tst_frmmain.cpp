@@ -142,8 +142,8 @@ void FrmMainTest::menuBar_data()
     QTest::addColumn<QStringList>("items");
     QTest::addColumn<QStringList>("captions");
     QTest::addRow("学习") << "mnuLearn" << "学习" << QStringList{"mnuLearnZhu"} << QStringList{"01 识珠学习"};
-    QTest::addRow("训练") << "Train" << "训练" << QStringList{"mnuTrance01", "mnuTrance02", "mnuTrance03"}
-                        << QStringList{"01 识珠练习", "02 加减训练", "03 闪电心算"};
+    QTest::addRow("训练") << "Train" << "训练" << QStringList{"mnuTrance01", "mnuTrance02", "mnuTrance03", "mnuTrance04"}
+                        << QStringList{"01 识珠练习", "02 加减训练", "03 闪电心算", "04 听心算"};
     QTest::addRow("演示") << "mnuShow" << "演示" << QStringList{"mnuShow01_9Add"} << QStringList{"01 演示9遍9"};
     QTest::addRow("游戏") << "mnuGame" << "游戏" << QStringList{"mnuGame01_识珠"} << QStringList{"01 识珠游戏1"};
     QTest::addRow("成绩") << "mnuRecords" << "成绩" << QStringList{"mnuRecords01", "mnuRecords02"}

@@ -7,7 +7,7 @@
 TestEnvironment::TestEnvironment()
     : m_before{ProgramWide::RestColor,     ProgramWide::CountColor,     ProgramWide::ColorfulBeads,
                &ProgramWide::Random(),     &ProgramWide::BeadColours(), &ProgramWide::Wait(),
-               &Platform::ProgramClock(),  &Platform::Messages(),       &Platform::Browser(),
+               &Platform::ProgramClock(),  &Platform::Messages(),       &Platform::Browser(),  &Platform::Sound(),
                &Platform::Files()}
 {
     ProgramWide::RestColor = Colours::Rest;
@@ -19,6 +19,7 @@ TestEnvironment::TestEnvironment()
     Platform::SetClock(clock);
     Platform::SetMessages(messages);
     Platform::SetBrowser(browser);
+    Platform::SetSound(sound);
     Platform::SetFiles(files);
 }
 
@@ -33,5 +34,6 @@ TestEnvironment::~TestEnvironment()
     Platform::SetClock(*m_before.clock);
     Platform::SetMessages(*m_before.messages);
     Platform::SetBrowser(*m_before.browser);
+    Platform::SetSound(*m_before.sound);
     Platform::SetFiles(*m_before.files);
 }

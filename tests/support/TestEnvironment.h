@@ -3,6 +3,7 @@
 #include "FakeClock.h"
 #include "InstantWaiter.h"
 #include "RecordingMessages.h"
+#include "RecordingSound.h"
 #include "ScriptedRandom.h"
 
 // Installs the fakes for one test and puts the program-wide values to their
@@ -20,6 +21,7 @@ public:
     InstantWaiter waiter;
     RecordingMessages messages;
     RecordingBrowser browser;
+    RecordingSound sound;
     ScriptedFileDialogs files;
 
 private:
@@ -33,6 +35,7 @@ private:
         const Clock* clock;
         MessageBoxes* messages;
         WebBrowser* browser;
+        SoundOutput* sound;
         FileDialogs* files;
     };
     Installed m_before;

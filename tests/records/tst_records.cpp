@@ -171,7 +171,6 @@ void RecordsTest::reportAddsUpTheResults()
     std::map<std::pair<QString, qint64>, std::pair<double, double>> days;
     std::set<qint64> allDays;
     std::array<int, 4> wrongByGroup{};
-    double questions = 0;
     for (int i = 0; i < 400; ++i) {
         const std::int64_t when = now - random.bounded(45 * 86400);
         const bool right = random.bounded(3) > 0;
@@ -191,7 +190,6 @@ void RecordsTest::reportAddsUpTheResults()
         } else {
             keeper->Keep(MentalQuestionResult{.exercise = "闪电心算", .when = when, .right = right});
         }
-        questions += asked;
         allDays.insert(PracticeDay(when));
         if (PracticeDay(when) > PracticeDay(now) - 30) {
             days[{exercises[kind], PracticeDay(when)}].first += asked;
@@ -201,7 +199,6 @@ void RecordsTest::reportAddsUpTheResults()
     const std::optional<ProgressReport> report = ProgressQuery::Read(*keeper, PracticeDay(now) - 29, 5);
     QVERIFY(report);
     QCOMPARE(report->daysPractised, static_cast<int>(allDays.size()));
-    QCOMPARE(report->questions, questions);
     QCOMPARE(report->wrongByGroup, wrongByGroup);
     std::map<std::pair<QString, qint64>, std::pair<double, double>> reported;
     for (const ExerciseDays& exercise : report->exercises) {
@@ -335,8 +332,7 @@ void RecordsTest::twoCopiesKilledWhileRecordingLoseNothing()
     }
     QCOMPARE(ask(path(), QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
     const qint64 found = ask(path(), QStringLiteral("SELECT count(*) FROM bead_run")).toLongLong();
-    QVERIFY2(found >= acknowledged && found <= acknowledged + 60,
-             qPrintable(QStringLiteral("%1 written, %2 found").arg(acknowledged).arg(found)));
+    QVERIFY(found >= acknowledged && found <= acknowledged + 60);
 }
 
 void RecordsTest::newNames_data()
@@ -432,7 +428,6 @@ void RecordsTest::recordsShowTheLastThirtyDays()
     QList<int> perDay;
     for (int day = 0; day < questions->count(); ++day)
         perDay << static_cast<int>(questions->at(day));
-    QCOMPARE(perDay.size(), frmRecords::ChartDays);
     QCOMPARE(perDay.mid(26), QList<int>({1, 0, 1, 0}));
     QCOMPARE(charts[1]->series().size(), 3);
     QCOMPARE(qobject_cast<QLineSeries*>(charts[1]->series()[1])->points(), QList<QPointF>({{26, 0}}));

@@ -602,8 +602,8 @@ void FrmMainTest::chosenChildIsNamedAndKeepsResults()
     action("mnuRecords01")->trigger();
     auto* child = m_window->statusBar()->findChild<QLabel*>(QStringLiteral("labChild"));
     QCOMPARE(child->text(), QStringLiteral("孩子：小明"));
-    QVERIFY(child->isVisible());
-    QVERIFY(child->x() > m_window->findChild<QLabel*>(QStringLiteral("labRule"))->geometry().right());
+    const QLabel* rule = m_window->findChild<QLabel*>(QStringLiteral("labRule"));
+    QVERIFY(child->isVisible() && child->x() > rule->geometry().right());
     QCOMPARE(&Course::Results(), &m_window->Keeper());
     m_window.reset();
     QCOMPARE(&Course::Results(), &Course::NoResults());

@@ -89,8 +89,8 @@ void writeOneResult(ReportTable& table, RecordKeeper& keeper)
         samples.push_back(Measure::WallMilliseconds() - from);
     }
     const Measure::Spread spread = Measure::Summarise(samples);
-    table.Row("one result, median (" + std::to_string(Writes) + " writes)", ReportTable::Fixed(spread.median, 3) + " ms",
-              "< 2 ms", spread.median < 2 ? "ok" : "MISSED");
+    table.Row("one result, median (" + std::to_string(Writes) + " writes)",
+              ReportTable::Fixed(spread.median, 3) + " ms", "< 2 ms", spread.median < 2 ? "ok" : "MISSED");
     table.Row("one result, 99th percentile", ReportTable::Fixed(spread.p99, 3) + " ms", "< 20 ms",
               spread.p99 < 20 ? "ok" : "MISSED");
 }
@@ -112,7 +112,8 @@ void openRecordsWindow(ReportTable& table, RecordKeeper& keeper)
     }
     table.Row("成绩记录 opened and drawn, first time", ReportTable::Fixed(samples.front(), 1) + " ms", "< 300 ms",
               samples.front() < 300 ? "ok" : "MISSED");
-    table.Row("  median of " + std::to_string(Opens), ReportTable::Fixed(Measure::Summarise(samples).median, 1) + " ms");
+    table.Row("  median of " + std::to_string(Opens),
+              ReportTable::Fixed(Measure::Summarise(samples).median, 1) + " ms");
 }
 
 double medianStart(const char* program, const QString& dataFolder)

@@ -136,7 +136,8 @@ void keepMonthOfPractice(const QString& path)
         for (int i = 0, count = 8 + random.bounded(14); i < count && day % 6 != 2; ++i, when += 60) {
             if (i < 2)
                 keeper.Keep(BeadRunResult{.exercise = i ? "识珠练习" : "识珠学习", .when = when, .questions = 10,
-                                          .right = 5.0 + random.bounded(6), .durationSeconds = 50.0 + random.bounded(40)});
+                                          .right = 5.0 + random.bounded(6),
+                                          .durationSeconds = 50.0 + random.bounded(40)});
             else
                 keeper.Keep(ColumnAnswerResult{.when = when, .right = random.bounded(10) < 8,
                                                .groups = {static_cast<BeadRule::Group>(random.bounded(4))},

@@ -35,13 +35,13 @@ double statusKilobytes(const std::string& field)
 Spread Summarise(std::vector<double> samples)
 {
     if (samples.empty())
-        return {0, 0};
+        return {0, 0, 0};
     std::sort(samples.begin(), samples.end());
     const auto at = [&samples](double fraction) {
         const auto index = static_cast<std::size_t>(std::lround(fraction * static_cast<double>(samples.size() - 1)));
         return samples[index];
     };
-    return {at(0.5), at(0.95)};
+    return {at(0.5), at(0.95), at(0.99)};
 }
 
 Sample Now() { return {clockSeconds(CLOCK_PROCESS_CPUTIME_ID), clockSeconds(CLOCK_MONOTONIC)}; }

@@ -9,6 +9,7 @@ namespace Measure {
 struct Spread {
     double median;
     double p95;
+    double p99;
 };
 Spread Summarise(std::vector<double> samples);
 

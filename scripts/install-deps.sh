@@ -9,11 +9,14 @@ set -eu
 
 # qt6-translations-l10n holds Qt's own words in Chinese; libqt6svg6 draws the
 # program's icon; espeak-ng reads numbers aloud in Mandarin and Qt Multimedia
-# plays them. The end-to-end test reads the program as a screen reader does,
-# over the accessibility bus (at-spi2-core on a dbus-daemon session bus), with
-# Python's AT-SPI bindings.
+# plays them. The results are kept through Qt's SQLite driver, which libqt6sql6
+# only recommends, and drawn with Qt Charts, whose CMake files need Qt's OpenGL
+# development files without depending on them. The end-to-end test reads the
+# program as a screen reader does, over the accessibility bus (at-spi2-core on
+# a dbus-daemon session bus), with Python's AT-SPI bindings.
 packages="make cmake g++ qt6-base-dev libxkbcommon-dev libxcb1-dev fonts-noto-cjk fonts-wqy-microhei \
 qt6-translations-l10n libqt6svg6 libespeak-ng-dev espeak-ng-data qt6-multimedia-dev \
+libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev \
 xvfb xdotool imagemagick \
 dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0"
 for group in "$@"; do

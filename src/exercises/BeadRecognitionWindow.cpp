@@ -2,6 +2,7 @@
 
 #include "abacus/NumberRange.h"
 #include "abacus/ProgramWide.h"
+#include "course/ResultSink.h"
 #include "exercises/NumberText.h"
 #include "platform/Fonts.h"
 #include "platform/PictureBox.h"
@@ -107,6 +108,7 @@ void BeadRecognitionWindow::Form_Unload()
 void BeadRecognitionWindow::cmdStart_Click()
 {
     StartRun();
+    m_runStart = Platform::ProgramClock().MilliTicks();
     Timer1->start();
     m_QuestionCount = 0;
     m_RightCount = 0;
@@ -168,6 +170,7 @@ void BeadRecognitionWindow::finishRun()
     // The summary box runs its own event loop: without this a question could
     // run out behind it.
     Timer1->stop();
+    keepRun();
     const unsigned generation = LoadGeneration();
     if (!ShowRunSummary(m_QuestionCount, m_RightCount))
         return;
@@ -183,6 +186,23 @@ void BeadRecognitionWindow::finishRun()
     SetTextColour(*labShow, Black);
     EnableNumButtons(false);
     Abacus().Cls();
+}
+
+// Handed over before the summary shows: a program ended while it is on
+// screen has still kept the run.
+void BeadRecognitionWindow::keepRun() const
+{
+    BeadRunResult result;
+    result.exercise = Caption().toStdString();
+    result.when = now();
+    result.questionsAsked = ReadNumber(txtNum->text());
+    result.secondsEach = ReadNumber(txtTime->text());
+    result.digits = ReadNumber(txtDig->text());
+    result.questions = m_QuestionCount;
+    result.right = m_RightCount;
+    result.score = Score(m_QuestionCount, m_RightCount);
+    result.durationSeconds = static_cast<double>(Platform::ProgramClock().MilliTicks() - m_runStart) / 1000;
+    Course::Results().Keep(result);
 }
 
 QString BeadRecognitionWindow::questionCaption() const

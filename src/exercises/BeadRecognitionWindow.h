@@ -39,11 +39,14 @@ private:
     void Timer1_Timer();
     void cmdNum_Click(int Index);
     void finishRun();
+    void keepRun() const;
     QString questionCaption() const;
 
     const BeadRecognitionLayout m_layout;
     // Wall-clock second at which the current question was shown.
     std::int64_t m_QuestionStart = 0;
+    // Milliseconds on the program's clock at which the run started.
+    std::int64_t m_runStart = 0;
 
     QPointer<QLabel> labShow;
     QPointer<QLabel> labScore;

@@ -15,10 +15,12 @@
 
 #include <cmath>
 
+// A run that ended before any question scores 0 rather than dividing by zero.
+double ExerciseWindow::Score(double n, double r) { return n == 0 ? 0 : std::floor((r / n) * 100); }
+
 QString ExerciseWindow::RunSummary(double n, double r)
 {
-    // A run that ended before any question scores 0 rather than dividing by zero.
-    const double score = n == 0 ? 0 : std::floor((r / n) * 100);
+    const double score = Score(n, r);
     const QString lineBreak = QStringLiteral("\r\n");
     return QStringLiteral("恭喜完成本轮游戏") + lineBreak + QStringLiteral("共出题：") + NumberText(n)
         + QStringLiteral("道,你答对:") + NumberText(r) + QStringLiteral("道,答错:") + NumberText(n - r)

@@ -32,6 +32,8 @@ public:
 
     // The summary shown when a run of n questions with r right answers is over.
     static QString RunSummary(double n, double r);
+    // Its score: the share of right answers in percent, rounded down; 0 for no question.
+    static double Score(double n, double r);
     // The largest number asked for a digits setting: never the all-nines
     // number of the setting; any other setting asks up to `otherwise`.
     static double LargestQuestion(double digits, double otherwise);

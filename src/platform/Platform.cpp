@@ -8,11 +8,13 @@ namespace {
 
 SystemClock g_systemClock;
 QtMessageBoxes g_qtMessageBoxes;
+QtFileDialogs g_qtFileDialogs;
 DesktopBrowser g_desktopBrowser;
 AudioSinkOutput g_audioSink;
 
 const Clock* g_clock = &g_systemClock;
 MessageBoxes* g_messages = &g_qtMessageBoxes;
+FileDialogs* g_files = &g_qtFileDialogs;
 WebBrowser* g_browser = &g_desktopBrowser;
 SpeechVoice* g_voice = nullptr;  // espeak-ng, only once something speaks
 SoundOutput* g_sound = &g_audioSink;
@@ -26,6 +28,9 @@ void SetClock(const Clock& clock) { g_clock = &clock; }
 
 MessageBoxes& Messages() { return *g_messages; }
 void SetMessages(MessageBoxes& messages) { g_messages = &messages; }
+
+FileDialogs& Files() { return *g_files; }
+void SetFiles(FileDialogs& files) { g_files = &files; }
 
 WebBrowser& Browser() { return *g_browser; }
 void SetBrowser(WebBrowser& browser) { g_browser = &browser; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "abacus/Clock.h"
+#include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SoundOutput.h"
 #include "platform/SpeechVoice.h"
@@ -8,8 +9,8 @@
 
 #include <QString>
 
-// The toolkit's clock, message boxes, browser, voice and sound as the
-// windows reach them.
+// The toolkit's clock, message boxes, file dialogs, browser, voice and sound
+// as the windows reach them.
 // Tests put fakes in their place.
 namespace Platform {
 
@@ -20,6 +21,9 @@ void SetClock(const Clock& clock);
 
 MessageBoxes& Messages();
 void SetMessages(MessageBoxes& messages);
+
+FileDialogs& Files();
+void SetFiles(FileDialogs& files);
 
 WebBrowser& Browser();
 void SetBrowser(WebBrowser& browser);

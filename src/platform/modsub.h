@@ -13,7 +13,7 @@ namespace modsub {
 
 // Gives the bead colours their start values, installs the real clock-seeded
 // generators and event-loop wait, Qt's Chinese words and the program's icon,
-// and shows the main window.
+// takes up the records of the child chosen last time, and shows the main window.
 std::unique_ptr<frmMain> Main();
 
 // Waits while the interface stays alive; false when the program is ending,

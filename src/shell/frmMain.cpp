@@ -13,6 +13,10 @@
 #include "platform/ChildWindow.h"
 #include "platform/Twips.h"
 #include "platform/WorkspaceFit.h"
+#include "progress/frmChildren.h"
+#include "progress/frmRecords.h"
+#include "records/RecordFile.h"
+#include "records/RecordKeeper.h"
 #include "shell/RuleLine.h"
 #include "platform/modsub.h"
 #include "training/frmTrain02.h"
@@ -65,6 +69,7 @@ const LabelDesign StartupLabels[] = {
 }  // namespace
 
 frmMain::frmMain()
+    : m_keeper(std::make_unique<RecordKeeper>(RecordFile::DefaultPath()))
 {
     createControls();
     createMenus();
@@ -166,6 +171,11 @@ void frmMain::createRuleLine()
     labRule->setContentsMargins(Twips(120), Twips(30), Twips(120), Twips(30));
     bar->addWidget(labRule, 1);
     m_ruleLine = std::make_unique<RuleLine>(*labRule);
+    labChild = new QLabel(bar);
+    labChild->setObjectName(QStringLiteral("labChild"));
+    labChild->setContentsMargins(Twips(120), 0, Twips(120), 0);
+    labChild->hide();
+    bar->addPermanentWidget(labChild);
 }
 
 void frmMain::createLabels()
@@ -204,6 +214,10 @@ void frmMain::createMenus()
           {"mnuTrance04", "04 听心算", &frmMain::mnuTrance04_Click}}},
         {"mnuShow", "演示", {{"mnuShow01_9Add", "01 演示9遍9", &frmMain::mnuShow01_9Add_Click}}},
         {"mnuGame", "游戏", {{"mnuGame01_识珠", "01 识珠游戏1", &frmMain::mnuGame01_识珠_Click}}},
+        {"mnuRecords",
+         "成绩",
+         {{"mnuRecords01", "01 选择孩子", &frmMain::mnuRecords01_Click},
+          {"mnuRecords02", "02 成绩记录", &frmMain::mnuRecords02_Click}}},
         {"mnuSet", "设置", {{"mnuSet01", "设置算盘位数", &frmMain::mnuSet01_Click}}},
         {"mnuHelp",
          "帮助",
@@ -349,6 +363,28 @@ frmListen& frmMain::Listen()
     return *m_frmListen;
 }
 
+frmRecords& frmMain::Records()
+{
+    if (!m_frmRecords)
+        m_frmRecords = std::make_unique<frmRecords>(*m_keeper);
+    return *m_frmRecords;
+}
+
+void frmMain::OpenRecords()
+{
+    m_keeper->OpenAtStart();
+    connectRecords();
+}
+
+// The exercises hand their results to the records only while a child is chosen.
+void frmMain::connectRecords()
+{
+    const bool recording = m_keeper->Recording();
+    Course::SetResults(recording ? static_cast<ResultSink&>(*m_keeper) : Course::NoResults());
+    labChild->setText(recording ? QStringLiteral("孩子：") + m_keeper->Chosen()->name : QString());
+    labChild->setVisible(recording);
+}
+
 void frmMain::openWindow(ChildWindow& window)
 {
     pic->setVisible(false);
@@ -363,6 +399,24 @@ void frmMain::mnuTrance03_Click() { openWindow(Flash()); }
 void frmMain::mnuTrance04_Click() { openWindow(Listen()); }
 void frmMain::mnuShow01_9Add_Click() { openWindow(Show9()); }
 void frmMain::mnuGame01_识珠_Click() { openWindow(Train03()); }
+
+void frmMain::mnuRecords01_Click()
+{
+    frmChildren dialog(*m_keeper, this);
+    dialog.exec();
+    connectRecords();
+    if (m_frmRecords)
+        m_frmRecords->Refresh();
+}
+
+void frmMain::mnuRecords02_Click()
+{
+    const bool loaded = Records().IsLoaded();
+    openWindow(Records());
+    // A window already open shows the results kept since.
+    if (loaded)
+        Records().Refresh();
+}
 
 void frmMain::mnuSet01_Click() { Platform::Messages().Plain(QStringLiteral("暂无此功能")); }
 

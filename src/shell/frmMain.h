@@ -19,6 +19,8 @@ class frmTrain03;
 class QLabel;
 class QMdiArea;
 class QTimer;
+class RecordKeeper;
+class frmRecords;
 
 // The main window: the menu bar, the workspace for the exercise windows and,
 // while no exercise is open, the start-up picture with its number show.
@@ -34,6 +36,8 @@ public:
 
     // Brings the start-up picture and its number show back.
     void ShowAgain();
+    // At start: takes up the record file and the child chosen last time, if there are any.
+    void OpenRecords();
 
     // The workspace below the menu bar, as designed.
     static QSize DesignedClientSize();
@@ -56,6 +60,8 @@ public:
     frmShow9& Show9();
     frmFlash& Flash();
     frmListen& Listen();
+    frmRecords& Records();
+    RecordKeeper& Keeper() { return *m_keeper; }
     cAbacus& Abacus() { return m_abacus; }
     double CurrentNum() const { return m_CurrentNum; }
 
@@ -76,6 +82,7 @@ private:
     void MDIForm_Resize();
     void pic_Click();
     void openWindow(ChildWindow& window);
+    void connectRecords();
 
     void mnuLearnZhu_Click();
     void mnuTrance01_Click();
@@ -84,6 +91,8 @@ private:
     void mnuTrance04_Click();
     void mnuShow01_9Add_Click();
     void mnuGame01_识珠_Click();
+    void mnuRecords01_Click();
+    void mnuRecords02_Click();
     void mnuSet01_Click();
     void mnuSet02_Click(bool enlarging);
     void mnuHelp01_Click();
@@ -95,14 +104,18 @@ private:
     PictureBox* pic2 = nullptr;
     QTimer* timShow = nullptr;
     QLabel* labRule = nullptr;
+    QLabel* labChild = nullptr;
     cAbacus m_abacus;
     double m_CurrentNum = 0;
     // Declared before the windows whose abacus it follows, so it outlives them.
     std::unique_ptr<RuleLine> m_ruleLine;
+    // Declared before 成绩记录, which reads it.
+    std::unique_ptr<RecordKeeper> m_keeper;
     std::unique_ptr<frmTrain01> m_frmTrain01;
     std::unique_ptr<frmTrain02> m_frmTrain02;
     std::unique_ptr<frmTrain03> m_frmTrain03;
     std::unique_ptr<frmShow9> m_frmShow9;
     std::unique_ptr<frmFlash> m_frmFlash;
     std::unique_ptr<frmListen> m_frmListen;
+    std::unique_ptr<frmRecords> m_frmRecords;
 };

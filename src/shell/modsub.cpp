@@ -38,6 +38,7 @@ std::unique_ptr<frmMain> Main()
     }
 
     auto mainWindow = std::make_unique<frmMain>();
+    mainWindow->OpenRecords();
     mainWindow->ShowFitted();
     return mainWindow;
 }

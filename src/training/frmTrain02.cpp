@@ -3,6 +3,8 @@
 #include "abacus/NumberRange.h"
 #include "abacus/ProgramWide.h"
 #include "course/DrillQuestions.h"
+#include "course/QuestionSteps.h"
+#include "course/ResultSink.h"
 #include "exercises/NumberText.h"
 #include "platform/PictureBox.h"
 #include "platform/Platform.h"
@@ -25,6 +27,17 @@ QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), 
 constexpr int PauseBetweenOperandsMs = 100;
 constexpr int DefaultQuestionMs = 3000;
 constexpr int RestingTimerMs = 1;
+
+// The bead-rule groups of the steps 完成 plays; none where a number or the
+// sum is no whole number the training abacus holds.
+std::vector<BeadRule::Group> groupsOf(double first, double second)
+{
+    const double largest = std::pow(10.0, Course::QuestionRods) - 1;
+    const auto holds = [largest](double n) { return n >= 0 && n <= largest && std::floor(n) == n; };
+    if (!holds(first) || !holds(first + second))
+        return {};
+    return Course::GroupsUsedBy(static_cast<int>(first), static_cast<int>(second));
+}
 
 }  // namespace
 
@@ -61,6 +74,7 @@ void frmTrain02::Form_Load()
     Abacus().setValue(start);
     Abacus().Draw(-1, -1);
     labAddNum->setText(QString());
+    m_answerKept = true;
 }
 
 void frmTrain02::Form_Unload()
@@ -85,6 +99,31 @@ void frmTrain02::cmdQ_Click()
     txtChange[0]->setText(NumberText(question->first));
     txtChange[1]->setText(NumberText(question->second));
     labScore->hide();
+    newQuestion(false);
+}
+
+void frmTrain02::newQuestion(bool typed)
+{
+    // Typing a number key by key is one question, timed from its first key.
+    if (typed && !m_answerKept)
+        return;
+    m_answerKept = false;
+    m_questionStart = Platform::ProgramClock().MilliTicks();
+}
+
+void frmTrain02::keepAnswer(double first, double second, double answer, bool right)
+{
+    const bool empty = txtChange[0]->text().trimmed().isEmpty() && txtChange[1]->text().trimmed().isEmpty();
+    if (m_answerKept || empty)
+        return;
+    m_answerKept = true;
+    ColumnAnswerResult result{.when = Platform::ProgramClock().WallSeconds(), .first = first, .second = second,
+                              .answer = answer, .right = right};
+    result.style = comStyle->currentText().toStdString();
+    result.range = comDig->currentText().toStdString();
+    result.groups = groupsOf(first, second);
+    result.secondsToAnswer = static_cast<double>(Platform::ProgramClock().MilliTicks() - m_questionStart) / 1000;
+    Course::Results().Keep(result);
 }
 
 std::optional<DrillQuestion> frmTrain02::nextQuestion() const
@@ -134,6 +173,7 @@ void frmTrain02::markAnswer()
     const bool right = answer == expected;
     SetMark(*labScore, right ? QStringLiteral("√") : QStringLiteral("×"), right);
     labScore->show();
+    keepAnswer(first, second, answer, right);
 }
 
 bool frmTrain02::playAddition(double number, unsigned generation)

@@ -58,6 +58,9 @@ private:
     void connectSignals();
 
     void cmdQ_Click();
+    // A question from 出题 or typed by hand: the next 完成 to finish hands it over.
+    void newQuestion(bool typed);
+    void keepAnswer(double first, double second, double answer, bool right);
     // Nothing when the lists' choice has no question.
     std::optional<DrillQuestion> nextQuestion() const;
     void cmdOk2_Click();
@@ -80,6 +83,10 @@ private:
     std::function<void()> m_showAgain;
     // The question of the last press, which the next press does not repeat.
     std::optional<DrillQuestion> m_lastQuestion;
+    // The question on screen was handed over (or there is none): 完成 replays it.
+    bool m_answerKept = true;
+    // Milliseconds on the program's clock at which the question came.
+    std::int64_t m_questionStart = 0;
 
     QPointer<QComboBox> comStyle;
     QPointer<QComboBox> comDig;

@@ -147,4 +147,6 @@ void frmTrain02::connectSignals()
     connect(cmdStart, &QPushButton::clicked, this, &frmTrain02::cmdStart_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmTrain02::cmdExit_Click);
     connect(Timer1, &QTimer::timeout, this, &frmTrain02::Timer1_Timer);
+    for (QLineEdit* operand : {txtChange[0].data(), txtChange[1].data()})
+        connect(operand, &QLineEdit::textEdited, this, [this] { newQuestion(true); });
 }

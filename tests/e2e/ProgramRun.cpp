@@ -68,8 +68,9 @@ QProcessEnvironment ProgramRun::environment() const
     for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "QT_STYLE_OVERRIDE", "QT_SCALE_FACTOR",
              "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI"})
         environment.remove(QString::fromLatin1(name));
-    // Nor may the user's own settings change what it shows.
+    // Nor may the user's own settings change what it shows, nor it keep records among the user's.
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_browserHome.path());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), DataFolder());
     const QString path = environment.value(QStringLiteral("PATH"));
     environment.insert(QStringLiteral("PATH"), m_browserHome.path() + QDir::listSeparator() + path);
     return environment;

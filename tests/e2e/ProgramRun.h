@@ -9,7 +9,7 @@ class AccessibilityBus;
 
 // The real program, started as its own process on the test's display. Its
 // browser opener is a stand-in that notes each address and succeeds or
-// fails as the test says. Given an accessibility bus, the program offers its
+// fails as the test says; its data folder is one of the test's own. Given an accessibility bus, the program offers its
 // accessible objects there, as it does when a screen reader runs. The
 // process is killed if it is still running when this object goes.
 class ProgramRun {
@@ -31,6 +31,8 @@ public:
     void SetBrowserWorks(bool works);
     // The addresses the program asked the browser to open, oldest first.
     QStringList OpenedAddresses() const;
+    // Where the program keeps its records: its XDG_DATA_HOME.
+    QString DataFolder() const { return m_browserHome.path(); }
 
 private:
     bool writeBrowserStandIn();

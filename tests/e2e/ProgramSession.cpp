@@ -21,6 +21,7 @@ constexpr int RecoveryAttempts = 3;
 constexpr int RecoveryLimitMs = 3000;
 const QString BoxName = QStringLiteral("^灵犀数坊$");
 const QString MainName = QStringLiteral("青禾小筑");
+const QString MenuName = QStringLiteral("lingxi-shufang");
 
 QString describe(const QRect& rect)
 {
@@ -81,10 +82,11 @@ QImage ProgramSession::Screenshot()
 
 void ProgramSession::ParkPointer() const { m_xdo->MoveTo(QPoint(m_screen.width() - 1, m_screen.height() - 1)); }
 
+// A menu carries the program's name; the main window, message boxes and dialogs their titles.
 std::uint32_t ProgramSession::openMenu() const
 {
     for (const std::uint32_t window : m_xdo->ProgramWindows()) {
-        if (window != m_mainId && m_xdo->WindowsNamed(BoxName).indexOf(window) < 0)
+        if (window != m_mainId && m_xdo->Name(window) == MenuName)
             return window;
     }
     return 0;

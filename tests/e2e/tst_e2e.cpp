@@ -8,10 +8,13 @@
 
 #include "platform/Fonts.h"
 #include "platform/WebBrowser.h"
+#include "records/RecordKeeper.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QtTest>
@@ -43,6 +46,7 @@ private slots:
     void homePageOpensInTheBrowser();
     void aboutShowsTheNotice();
     void demonstrationPlaysOnePass();
+    void recordsShowAMonthOfPractice();
     void closingTheMainWindowEndsTheProgram();
     void cleanup();
     void cleanupTestCase();
@@ -118,6 +122,33 @@ const AccessibleTree::Node* startupAbacus(const AccessibleTree& tree)
     const AccessibleTree::Node* picture = brand ? tree.Parent(*brand) : nullptr;
     return picture ? tree.Find(QStringLiteral("image"), QStringLiteral("算盘"), picture) : nullptr;
 }
+
+// A month of practice of 小明 on most days, kept as the program keeps it:
+// runs of 识珠学习 and 识珠练习, and 加减训练 answers with their bead-rule groups.
+void keepMonthOfPractice(const QString& path)
+{
+    RecordKeeper keeper(path);
+    keeper.Add(QStringLiteral("小明"));
+    keeper.Choose(keeper.Children().first().id);
+    QRandomGenerator random(31);
+    for (int day = 29; day >= 0; --day) {
+        std::int64_t when = QDateTime::currentSecsSinceEpoch() - day * 86400 - 7200;
+        for (int i = 0, count = 8 + random.bounded(14); i < count && day % 6 != 2; ++i, when += 60) {
+            if (i < 2)
+                keeper.Keep(BeadRunResult{.exercise = i ? "识珠练习" : "识珠学习", .when = when, .questions = 10,
+                                          .right = 5.0 + random.bounded(6),
+                                          .durationSeconds = 50.0 + random.bounded(40)});
+            else
+                keeper.Keep(ColumnAnswerResult{.when = when, .right = random.bounded(10) < 8,
+                                               .groups = {static_cast<BeadRule::Group>(random.bounded(4))},
+                                               .secondsToAnswer = 20.0 + random.bounded(20)});
+        }
+    }
+}
+
+// The colours of 成绩记录's charts: the bars of the questions, the line of right answers.
+bool isBar(QRgb pixel) { return qAbs(qRed(pixel) - 90) + qAbs(qGreen(pixel) - 140) + qAbs(qBlue(pixel) - 210) < 30; }
+bool isLine(QRgb pixel) { return qAbs(qRed(pixel) - 220) + qAbs(qGreen(pixel) - 70) + qAbs(qBlue(pixel) - 50) < 30; }
 
 }  // namespace
 
@@ -428,6 +459,30 @@ void EndToEndTest::demonstrationPlaysOnePass()
     QVERIFY2(s.AnswerBox(QMessageBox::NoIcon, QStringLiteral("这一遍加好以后就暂停")), qPrintable(why()));
     QVERIFY2(s.WaitForAbacus(abacus, 246913578, PassLimitMs), qPrintable(why()));
     QVERIFY(!QTest::qWaitFor([&] { return read(s.Screenshot(), abacus) != 246913578; }, 2000));
+}
+
+// Kept by another copy of the program: once 小明 is chosen in 01 选择孩子
+// (Return presses its 确定), 成绩记录 draws his month in its charts.
+void EndToEndTest::recordsShowAMonthOfPractice()
+{
+    ProgramSession& s = session();
+    keepMonthOfPractice(s.Program().DataFolder() + QStringLiteral("/qinghexiaozhu/lingxi-shufang/records.sqlite3"));
+    QVERIFY2(s.Choose(QStringLiteral("成绩"), QStringLiteral("01 选择孩子")), qPrintable(why()));
+    const auto dialogs = [&] { return s.Xdo().WindowsNamed(QStringLiteral("^选择孩子$")); };
+    QTRY_VERIFY_WITH_TIMEOUT(!dialogs().isEmpty() && s.Xdo().FocusedWindow() == dialogs().first(), ShortLimitMs);
+    s.Xdo().Key(QStringLiteral("Return"));
+    QTRY_VERIFY_WITH_TIMEOUT(dialogs().isEmpty(), ShortLimitMs);
+    QVERIFY2(s.Choose(QStringLiteral("成绩"), QStringLiteral("02 成绩记录")), qPrintable(why()));
+    s.ParkPointer();
+    QVERIFY2(s.WaitForScreen(
+                 [&](const QImage& screen) {
+                     return s.MainTitle().endsWith(QStringLiteral(" - [成绩记录]"))
+                         && ScreenSearch::Count(screen, s.Workspace(), isBar) > 2000
+                         && ScreenSearch::Count(screen, s.Workspace(), isLine) > 2000;
+                 },
+                 ShortLimitMs, QStringLiteral("成绩记录 with the bars and lines of its charts")),
+        qPrintable(why()));
+    s.KeepScreenshot(QStringLiteral("frmRecords"));
 }
 
 void EndToEndTest::closingTheMainWindowEndsTheProgram()

@@ -1,5 +1,6 @@
 #include "BeadWindowDriver.h"
 #include "DesignedPlace.h"
+#include "RecordingResults.h"
 #include "TabStops.h"
 
 #include "abacus/ProgramWide.h"
@@ -66,6 +67,7 @@ private slots:
     void closedDuringQuestion();
     void newRunDuringSummaryIsKept();
     void rightCountSaturates();
+    void finishedRunsAreHandedOver();
 
 private:
     BeadWindowDriver<frmTrain01>& d() { return *m_driver; }
@@ -589,6 +591,31 @@ void FrmTrain01Test::rightCountSaturates()
     counted.answer(false);
     QCOMPARE(counted.env.messages.boxes.size(), 1);
     QVERIFY(counted.env.messages.boxes[0].text.contains(QStringLiteral("你答对:32767道")));
+}
+
+// A run closed before its summary is dropped; one that ends hands over its
+// settings, its counts and its length on the program's clock.
+void FrmTrain01Test::finishedRunsAreHandedOver()
+{
+    RecordingResults results;
+    d().start();
+    d().answer(true);
+    d().window.Unload();
+    d().open();
+    d().type(QStringLiteral("txtNum"), QStringLiteral("3"));
+    d().type(QStringLiteral("txtTime"), QStringLiteral("7"));
+    d().type(QStringLiteral("txtDig"), QStringLiteral("2"));
+    d().start();
+    d().env.clock.milliTicks += 4500;
+    answerRun(3, {2});
+
+    QCOMPARE(results.beadRuns.size(), std::size_t(1));
+    const BeadRunResult& run = results.beadRuns[0];
+    QCOMPARE(QString::fromStdString(run.exercise), QStringLiteral("识珠学习"));
+    QCOMPARE(run.when, d().env.clock.wallSeconds);
+    const QList<double> figures = {run.questionsAsked, run.secondsEach, run.digits, run.questions, run.right, run.score,
+                                   run.durationSeconds};
+    QCOMPARE(figures, QList<double>({3, 7, 2, 3, 2, 66, 4.5}));
 }
 
 QTEST_MAIN(FrmTrain01Test)

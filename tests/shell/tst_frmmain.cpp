@@ -11,14 +11,18 @@
 #include "mental/frmFlash.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
+#include "progress/frmChildren.h"
+#include "records/RecordKeeper.h"
 #include "shell/frmMain.h"
 #include "training/frmTrain02.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -98,6 +102,7 @@ private slots:
     void windowsScaleAsOne_data();
     void windowsScaleAsOne();
     void enlargingFitsTheWorkspace();
+    void chosenChildIsNamedAndKeepsResults();
 
 private:
     QAction* action(const char* name) const { return m_window->findChild<QAction*>(QString::fromUtf8(name)); }
@@ -108,10 +113,12 @@ private:
     std::unique_ptr<frmMain> m_window;
 };
 
+// Settings and records go to Qt's folders for tests, emptied first, never the user's.
 void FrmMainTest::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
     QSettings().clear();
+    QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
 }
 
 void FrmMainTest::init()
@@ -139,6 +146,8 @@ void FrmMainTest::menuBar_data()
                         << QStringList{"01 识珠练习", "02 加减训练", "03 闪电心算", "04 听心算"};
     QTest::addRow("演示") << "mnuShow" << "演示" << QStringList{"mnuShow01_9Add"} << QStringList{"01 演示9遍9"};
     QTest::addRow("游戏") << "mnuGame" << "游戏" << QStringList{"mnuGame01_识珠"} << QStringList{"01 识珠游戏1"};
+    QTest::addRow("成绩") << "mnuRecords" << "成绩" << QStringList{"mnuRecords01", "mnuRecords02"}
+                        << QStringList{"01 选择孩子", "02 成绩记录"};
     QTest::addRow("设置") << "mnuSet" << "设置" << QStringList{"mnuSet01", "mnuSet02"}
                         << QStringList{"设置算盘位数", "放大到窗口"};
     QTest::addRow("帮助") << "mnuHelp" << "帮助" << QStringList{"mnuHelp01", "mnuHelpUrl", "mnuHelpAbout"}
@@ -152,7 +161,7 @@ void FrmMainTest::menuBar()
     QFETCH(QStringList, items);
     QFETCH(QStringList, captions);
 
-    static const QStringList order = {"mnuLearn", "Train", "mnuShow", "mnuGame", "mnuSet", "mnuHelp"};
+    static const QStringList order = {"mnuLearn", "Train", "mnuShow", "mnuGame", "mnuRecords", "mnuSet", "mnuHelp"};
     const QList<QAction*> topLevel = m_window->menuBar()->actions();
     QCOMPARE(topLevel.size(), order.size());
     QAction* top = topLevel.at(order.indexOf(menu));
@@ -577,6 +586,27 @@ void FrmMainTest::enlargingFitsTheWorkspace()
     m_window->resize(1366, 700);
     QCoreApplication::processEvents();
     QVERIFY(window.Factor() < 1 && margins().left() == 0 && margins().top() == 0 && margins().bottom() <= 1);
+}
+
+// Chosen in 01 选择孩子: named at the right of the status bar, beside the
+// rule line, and the exercises' results go to the records.
+void FrmMainTest::chosenChildIsNamedAndKeepsResults()
+{
+    m_window->Keeper().Add(QStringLiteral("小明"));
+    QTimer::singleShot(0, this, [] {
+        auto* dialog = qobject_cast<frmChildren*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->findChild<QListWidget*>()->setCurrentRow(0);
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+    });
+    action("mnuRecords01")->trigger();
+    auto* child = m_window->statusBar()->findChild<QLabel*>(QStringLiteral("labChild"));
+    QCOMPARE(child->text(), QStringLiteral("孩子：小明"));
+    const QLabel* rule = m_window->findChild<QLabel*>(QStringLiteral("labRule"));
+    QVERIFY(child->isVisible() && child->x() > rule->geometry().right());
+    QCOMPARE(&Course::Results(), &m_window->Keeper());
+    m_window.reset();
+    QCOMPARE(&Course::Results(), &Course::NoResults());
 }
 
 QTEST_MAIN(FrmMainTest)

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTest>
 
@@ -21,11 +22,18 @@ class ProgramTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void withoutDisplayExplainsAndStops_data();
     void withoutDisplayExplainsAndStops();
     void startUpPutsQtsWordsInChineseAndShowsTheIcon();
     void startsShowsNumbersAndEndsInsideAnAnimation();
+
+private:
+    QTemporaryDir m_dataFolder;
 };
+
+// The start looks for the records in a folder of the test's own, never the user's.
+void ProgramTest::initTestCase() { qputenv("XDG_DATA_HOME", m_dataFolder.path().toLocal8Bit()); }
 
 void ProgramTest::withoutDisplayExplainsAndStops_data()
 {

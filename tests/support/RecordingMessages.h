@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/WebBrowser.h"
 
@@ -18,8 +19,14 @@ public:
 
     void Information(const QString& text) override { record(true, text); }
     void Plain(const QString& text) override { record(false, text); }
+    bool Question(const QString& text) override
+    {
+        record(false, text);
+        return answerYes;
+    }
 
     QList<Box> boxes;
+    bool answerYes = true;
     std::function<void(const Box&)> whileOpen;
 
 private:
@@ -36,4 +43,12 @@ public:
     void Open(const QString& address) override { opened.append(address); }
 
     QStringList opened;
+};
+
+// A save dialog that answers at once with the path the test set (empty: cancelled).
+class ScriptedFileDialogs final : public FileDialogs {
+public:
+    QString SaveFileName(const QString&, const QString&, const QString&) override { return answer; }
+
+    QString answer;
 };

@@ -7,7 +7,8 @@
 TestEnvironment::TestEnvironment()
     : m_before{ProgramWide::RestColor,     ProgramWide::CountColor,     ProgramWide::ColorfulBeads,
                &ProgramWide::Random(),     &ProgramWide::BeadColours(), &ProgramWide::Wait(),
-               &Platform::ProgramClock(),  &Platform::Messages(),       &Platform::Browser(),  &Platform::Sound()}
+               &Platform::ProgramClock(),  &Platform::Messages(),       &Platform::Browser(),  &Platform::Sound(),
+               &Platform::Files()}
 {
     ProgramWide::RestColor = Colours::Rest;
     ProgramWide::CountColor = Colours::Count;
@@ -19,6 +20,7 @@ TestEnvironment::TestEnvironment()
     Platform::SetMessages(messages);
     Platform::SetBrowser(browser);
     Platform::SetSound(sound);
+    Platform::SetFiles(files);
 }
 
 TestEnvironment::~TestEnvironment()
@@ -33,4 +35,5 @@ TestEnvironment::~TestEnvironment()
     Platform::SetMessages(*m_before.messages);
     Platform::SetBrowser(*m_before.browser);
     Platform::SetSound(*m_before.sound);
+    Platform::SetFiles(*m_before.files);
 }

@@ -22,6 +22,7 @@ public:
     RecordingMessages messages;
     RecordingBrowser browser;
     RecordingSound sound;
+    ScriptedFileDialogs files;
 
 private:
     struct Installed {
@@ -35,6 +36,7 @@ private:
         MessageBoxes* messages;
         WebBrowser* browser;
         SoundOutput* sound;
+        FileDialogs* files;
     };
     Installed m_before;
 };

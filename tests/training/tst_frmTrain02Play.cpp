@@ -1,7 +1,9 @@
 #include "PlaybackLog.h"
+#include "RecordingResults.h"
 #include "Train02Fixture.h"
 
 #include "abacus/ProgramWide.h"
+#include "course/QuestionSteps.h"
 #include "platform/PictureBox.h"
 
 #include <QComboBox>
@@ -56,6 +58,7 @@ private slots:
     void sumLineSaysWhatTheRodsShow_data();
     void sumLineSaysWhatTheRodsShow();
     void keysChangeNoRodAClickCannot();
+    void eachQuestionIsHandedOverOnce();
 };
 
 void tst_frmTrain02Play::questionButtonWritesQuestionAndClears()
@@ -436,6 +439,34 @@ void tst_frmTrain02Play::keysChangeNoRodAClickCannot()
     QTest::keyClick(pic, Qt::Key_Up);
     QTest::keyClick(pic, Qt::Key_7);
     QCOMPARE(f.window.Abacus().ShownNumber(), 0.0);
+}
+
+// The first 完成 after 出题, or after an operand typed by hand, hands the
+// question over; a replay, empty boxes and the timed run hand nothing.
+void tst_frmTrain02Play::eachQuestionIsHandedOverOnce()
+{
+    Train02Fixture f;
+    RecordingResults results;
+    f.click("cmdOk2");
+    f.env.random.queue(Question58Plus41);
+    f.click("cmdQ");
+    f.env.clock.advanceSeconds(9);
+    f.setText("txtN4", QStringLiteral("99"));
+    f.click("cmdOk2");
+    f.click("cmdOk2");
+    typeInto(f.find<QLineEdit>("txtChange1"), QStringLiteral("47"));
+    f.find<QComboBox>("comStyle")->setCurrentIndex(1);
+    f.click("cmdOk2");
+    f.click("cmdStart");
+    f.tick();
+    QCOMPARE(results.columnAnswers.size(), std::size_t(2));
+    const ColumnAnswerResult& asked = results.columnAnswers[0];
+    QVERIFY(asked.first == 58 && asked.second == 41 && asked.answer == 99 && asked.right && asked.style.empty());
+    QCOMPARE(asked.groups, Course::GroupsUsedBy(58, 41));
+    QCOMPARE(asked.secondsToAnswer, 9.0);
+    const ColumnAnswerResult& typed = results.columnAnswers[1];
+    QVERIFY(typed.second == 47 && !typed.right && typed.style == "破5加破5减");
+    QCOMPARE(typed.groups, Course::GroupsUsedBy(58, 47));
 }
 
 QTEST_MAIN(tst_frmTrain02Play)

@@ -8,7 +8,7 @@ namespace {
 constexpr std::int64_t Largest = 99'999'999;
 constexpr int WanPlace = 4;
 
-const std::array<std::string, 10> Digits = {"零", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+const std::array<std::string, 10> DigitWords = {"零", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
 // The unit of each place within a group of four: ones, 十, 百, 千.
 const std::array<std::string, 4> Units = {"", "十", "百", "千"};
 
@@ -20,7 +20,7 @@ std::string digitWord(int digit, int place, bool leading)
     // A leading 2 before 千 or 万 is 两; every other 2 is 二.
     if (leading && digit == 2 && (place % 4 == 3 || place == WanPlace))
         return "两";
-    return Digits[static_cast<std::size_t>(digit)];
+    return DigitWords[static_cast<std::size_t>(digit)];
 }
 
 }  // namespace
@@ -30,7 +30,7 @@ std::string ChineseNumber(std::int64_t number)
     if (number < 0 || number > Largest)
         throw std::out_of_range("ChineseNumber: " + std::to_string(number) + " is outside 0 to 99,999,999");
     if (number == 0)
-        return Digits[0];
+        return DigitWords[0];
 
     std::string words;
     bool zeroBetween = false;  // a run of zeros since the last digit said: one 零 before the next
@@ -41,7 +41,7 @@ std::string ChineseNumber(std::int64_t number)
             zeroBetween = zeroBetween || !words.empty();
         } else {
             if (zeroBetween)
-                words += Digits[0];
+                words += DigitWords[0];
             words += digitWord(digit, place, words.empty()) + Units[static_cast<std::size_t>(place % 4)];
             zeroBetween = false;
         }

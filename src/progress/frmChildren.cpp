@@ -19,6 +19,12 @@ QPushButton* button(const char* name, const QString& caption)
     return made;
 }
 
+QString deleteQuestion(const QString& name, int records)
+{
+    return QStringLiteral("要删除“%1”吗？\n%1的 %2 条成绩记录会一起删除，删除后不能恢复。")
+        .arg(name, QString::number(records));
+}
+
 }  // namespace
 
 frmChildren::frmChildren(RecordKeeper& keeper, QWidget* parent)
@@ -31,11 +37,6 @@ frmChildren::frmChildren(RecordKeeper& keeper, QWidget* parent)
     showState();
     // With no child yet, the first thing to do is to type a name.
     (lstChildren->count() > 0 ? static_cast<QWidget*>(lstChildren) : txtName)->setFocus();
-}
-
-QString frmChildren::DeleteQuestion(const QString& name, int records)
-{
-    return QStringLiteral("要删除“%1”吗？\n%1的 %2 条成绩记录会一起删除，删除后不能恢复。").arg(name).arg(records);
 }
 
 void frmChildren::createControls()
@@ -112,8 +113,10 @@ void frmChildren::showState()
 
 std::optional<qint64> frmChildren::selected() const
 {
+    // A list that takes the focus makes its first row current without
+    // selecting it: only a row the user picked counts.
     const QListWidgetItem* item = lstChildren->currentItem();
-    return item ? std::optional(item->data(Qt::UserRole).toLongLong()) : std::nullopt;
+    return item && item->isSelected() ? std::optional(item->data(Qt::UserRole).toLongLong()) : std::nullopt;
 }
 
 // Says what is wrong with the name typed; false when nothing is.
@@ -168,7 +171,7 @@ void frmChildren::cmdDelete_Click()
         return;
     }
     const QString name = lstChildren->currentItem()->text();
-    if (!Platform::Messages().Question(DeleteQuestion(name, m_keeper.RecordCount(*child))))
+    if (!Platform::Messages().Question(deleteQuestion(name, m_keeper.RecordCount(*child))))
         return;
     m_keeper.Remove(*child);
     fillList(m_keeper.Chosen() ? std::optional(m_keeper.Chosen()->id) : std::nullopt);

@@ -21,8 +21,6 @@ class frmChildren : public QDialog {
 public:
     explicit frmChildren(RecordKeeper& keeper, QWidget* parent = nullptr);
 
-    static QString DeleteQuestion(const QString& name, int records);
-
 private:
     void createControls();
     void connectSignals();

@@ -15,12 +15,14 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 const QColor QuestionsColour(90, 140, 210);
 const QColor ShareColour(220, 70, 50);
 constexpr int ChartHeight = 260;
+constexpr int WholeTicksUpTo = 5;
 
 QChartView* view(QChart* chart, const QString& name)
 {
@@ -37,8 +39,14 @@ QChartView* view(QChart* chart, const QString& name)
 QValueAxis* countAxis(double largest, const QString& title)
 {
     auto* axis = new QValueAxis;
-    axis->setRange(0, std::max(largest, 1.0));
-    axis->applyNiceNumbers();
+    // Up to a handful, one tick per whole number: the nice numbers would
+    // step by halves, and whole-number labels would then repeat.
+    const int top = static_cast<int>(std::ceil(std::max(largest, 1.0)));
+    axis->setRange(0, top);
+    if (top <= WholeTicksUpTo)
+        axis->setTickCount(top + 1);
+    else
+        axis->applyNiceNumbers();
     axis->setLabelFormat(QStringLiteral("%d"));
     axis->setTitleText(title);
     return axis;

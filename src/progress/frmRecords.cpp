@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -122,11 +123,8 @@ QString frmRecords::totalsText(const ProgressReport& report) const
         ? localTime(report.lastPractice, QStringLiteral("yyyy-MM-dd HH:mm"))
         : QStringLiteral("还没有");
     return QStringLiteral("%1：练习了%2天，%3轮，%4道题，用时%5；最近一次练习：%6")
-        .arg(m_keeper.Chosen()->name)
-        .arg(report.daysPractised)
-        .arg(report.runs)
-        .arg(report.questions)
-        .arg(duration(report.seconds), last);
+        .arg(m_keeper.Chosen()->name, QString::number(report.daysPractised), QString::number(report.runs),
+             QString::number(report.questions), duration(report.seconds), last);
 }
 
 QWidget* frmRecords::createCharts(const ProgressReport& report, qint64 firstDay)
@@ -183,7 +181,10 @@ QWidget* frmRecords::createRecentRuns(const ProgressReport& report)
 void frmRecords::cmdExport_Click()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString suggested = QDir(folder).filePath(m_keeper.Chosen()->name + QStringLiteral("的成绩.csv"));
+    // A name may hold what a file name cannot, such as a slash.
+    QString name = m_keeper.Chosen()->name;
+    name.replace(QRegularExpression(QStringLiteral(R"([/\\:*?"<>|])")), QStringLiteral("_"));
+    const QString suggested = QDir(folder).filePath(name + QStringLiteral("的成绩.csv"));
     const QString path = Platform::Files().SaveFileName(QStringLiteral("导出成绩"), suggested,
                                                         QStringLiteral("CSV 表格 (*.csv)"));
     if (path.isEmpty())

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -162,6 +163,12 @@ void MentalWindow::Form_Load()
     ProgramWide::ColorfulBeads = false;
     m_set.reset();
     cmdStart->setFocus();
+    // Another window brought to the front ends the set, as Esc does: a voice
+    // or a flash behind it would talk over it and take its keyboard.
+    connect(Frame()->mdiArea(), &QMdiArea::subWindowActivated, Canvas(), [this](QMdiSubWindow* front) {
+        if (front && front != Frame())
+            escapePressed();
+    });
 }
 
 void MentalWindow::Form_Unload()
@@ -285,7 +292,9 @@ void MentalWindow::cmdOk_Click()
     if (!m_set || m_set->CurrentStage() == MentalSet::Stage::Marked)
         return;
     if (m_set->CurrentStage() == MentalSet::Stage::Presenting) {
-        if (!AnswersWhilePresenting())
+        // An empty box is no answer yet: a second Enter from going on to
+        // this question must not mark it.
+        if (!AnswersWhilePresenting() || txtAnswer->text().trimmed().isEmpty())
             return;
         StopQuestion();
         QuestionPresented(Platform::ProgramClock().MilliTicks());
@@ -328,7 +337,9 @@ void MentalWindow::EndSet()
     cmdNext->setEnabled(false);
     labProgress->clear();
     enableSettings(true);
-    cmdStart->setFocus();
+    // Ended by another window coming to the front, this one keeps away from the focus.
+    if (Frame()->mdiArea()->currentSubWindow() == Frame())
+        cmdStart->setFocus();
 }
 
 void MentalWindow::enableSettings(bool enabled)

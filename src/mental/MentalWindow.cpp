@@ -174,7 +174,16 @@ void MentalWindow::Form_Load()
 void MentalWindow::Form_Unload()
 {
     StopQuestion();
+    keepAnsweredSet();
     m_set.reset();
+}
+
+// A set left after its last answer was marked is finished: its result is kept,
+// only the summary is not shown.
+void MentalWindow::keepAnsweredSet()
+{
+    if (m_set && m_set->LastQuestion() && m_set->CurrentStage() == MentalSet::Stage::Marked)
+        m_set->Close();
 }
 
 bool MentalWindow::eventFilter(QObject* watched, QEvent* event)
@@ -212,6 +221,7 @@ void MentalWindow::enterPressed()
 
 void MentalWindow::escapePressed()
 {
+    keepAnsweredSet();
     if (m_set)
         EndSet();
 }

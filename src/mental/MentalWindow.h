@@ -91,6 +91,7 @@ private:
     void cmdExit_Click();
     void enterPressed();
     void escapePressed();
+    void keepAnsweredSet();
 
     MentalSettingsEntry entry() const;
     void refuse(const SettingsProblem& problem);

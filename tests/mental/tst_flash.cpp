@@ -69,6 +69,7 @@ private slots:
     void fillsWorkspace_data();
     void fillsWorkspace();
     void listenByKeyboard();
+    void leftAfterTheLastAnswer();
 
 private:
     template <typename T>
@@ -399,6 +400,19 @@ void FlashTest::listenByKeyboard()
     QTest::mouseClick(canvas.findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
     QVERIFY(!sound.playing && !window.IsLoaded() && sound.plays == 5);
     QCOMPARE(WrittenQuestion({305, 412, -67}), "305 + 412 \u2212 67 = 650");
+}
+
+// Esc once the last answer is marked still keeps the finished set.
+void FlashTest::leftAfterTheLastAnswer()
+{
+    find<QLineEdit>("txtQuestions")->setText("1");
+    key(Qt::Key_Return);
+    flashQuestion();
+    QTest::keyClicks(QApplication::focusWidget(), QString::number(m_window->Set()->Question().Answer()));
+    key(Qt::Key_Return);
+    key(Qt::Key_Escape);
+    QVERIFY(!m_window->Set() && m_environment->messages.boxes.isEmpty());
+    QVERIFY(m_results.sets.size() == 1 && m_results.sets[0].right == 1);
 }
 
 QTEST_MAIN(FlashTest)

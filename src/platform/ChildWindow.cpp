@@ -133,22 +133,20 @@ void ChildWindow::fitSoon()
 void ChildWindow::Fit()
 {
     m_fitPending = false;
-    if (IsLoaded() && m_scale.IsRecorded() && m_frame->isMaximized() && m_scroller->isVisible())
-        ScaleTo(fitFactor(m_scale.Box(), room(), WorkspaceFit::Enlarging()));
+    if (!IsLoaded() || !m_scale.IsRecorded() || !m_frame->isMaximized() || !m_scroller->isVisible())
+        return;
+    const bool enlarging = WorkspaceFit::Enlarging();
+    const double fillingTheViewport = fitFactor(m_scale.Box(), m_scroller->maximumViewportSize(), enlarging);
+    ScaleTo(fitFactor(m_scale.Box(), room(fillingTheViewport), enlarging));
 }
 
 void ChildWindow::ScaleTo(double factor)
 {
     if (!IsLoaded() || !m_scale.IsRecorded())
         return;
-    const bool enlarging = WorkspaceFit::Enlarging();
-    const QSize space = room();
-    const QSize box = m_scale.Box() * factor;
-    // Centred while enlarged; in the top left corner, as designed, otherwise.
-    const QPoint origin = enlarging ? QPoint(std::max(0, (space.width() - box.width()) / 2),
-                                             std::max(0, (space.height() - box.height()) / 2))
-                                    : QPoint();
-    const QSize least = enlarging ? space : factor == 1 ? DesignedClientSize() : QSize();
+    const QSize space = room(factor);
+    const QPoint origin = originIn(space, factor);
+    const QSize least = leastIn(space, factor);
     if (factor != m_factor || origin != m_origin || least != m_least) {
         m_factor = factor;
         m_origin = origin;
@@ -164,10 +162,26 @@ void ChildWindow::ScaleTo(double factor)
                                                                             : Qt::ScrollBarAlwaysOff);
 }
 
-QSize ChildWindow::room() const
+// Centred while enlarged; in the top left corner, as designed, otherwise.
+QPoint ChildWindow::originIn(QSize space, double factor) const
+{
+    if (!WorkspaceFit::Enlarging())
+        return QPoint();
+    const QSize box = m_scale.Box() * factor;
+    return QPoint(std::max(0, (space.width() - box.width()) / 2), std::max(0, (space.height() - box.height()) / 2));
+}
+
+QSize ChildWindow::leastIn(QSize space, double factor) const
+{
+    return WorkspaceFit::Enlarging() ? space : factor == 1 ? DesignedClientSize() : QSize();
+}
+
+// The bar is left out wherever the canvas at this factor is wider than the
+// viewport: enlarged on a wide screen, the controls beyond the design may reach past it.
+QSize ChildWindow::room(double factor) const
 {
     QSize room = m_scroller->maximumViewportSize();
-    if (m_scale.CanvasSize(1, QPoint(), DesignedClientSize()).width() > room.width())
+    if (m_scale.CanvasSize(factor, originIn(room, factor), leastIn(room, factor)).width() > room.width())
         room.rheight() -= m_scroller->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
                                                            m_scroller->horizontalScrollBar());
     return room;

@@ -66,8 +66,10 @@ private:
     void load(QMdiArea& workspace);
     void releaseWidgets();
     void fitSoon();
-    // Where the canvas is shown, less the scroll bar that controls beyond it bring.
-    QSize room() const;
+    // Where the canvas is shown at this factor, less the scroll bar that controls beyond it bring.
+    QSize room(double factor) const;
+    QPoint originIn(QSize space, double factor) const;
+    QSize leastIn(QSize space, double factor) const;
 
     QPointer<QMdiSubWindow> m_frame;
     QPointer<QScrollArea> m_scroller;

@@ -579,6 +579,9 @@ void FrmMainTest::enlargingFitsTheWorkspace()
     QVERIFY(window.Factor() > 1 && std::min(margins().left(), margins().top()) <= 1);
     const int besideNormalLine = m_window->Workspace().height() + m_window->statusBar()->height() - normalBar;
     QVERIFY(std::abs(line->font().pointSizeF() / 18 * 746 - besideNormalLine) <= 2);
+    m_window->resize(2560, 1440);  // wide enough for the controls beyond the design to overflow only when enlarged
+    QCoreApplication::processEvents();
+    QVERIFY(window.Factor() > 1.5 && margins().bottom() >= 0);
 
     action("mnuSet02")->setChecked(false);
     QCOMPARE(QSettings().value(QSettings().allKeys().value(0)), QVariant(false));

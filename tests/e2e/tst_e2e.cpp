@@ -462,7 +462,8 @@ void EndToEndTest::demonstrationPlaysOnePass()
 }
 
 // Kept by another copy of the program: once 小明 is chosen in 01 选择孩子
-// (Return presses its 确定), 成绩记录 draws his month in its charts.
+// (Space picks him in the list, Return presses its 确定), 成绩记录 draws his
+// month in its charts.
 void EndToEndTest::recordsShowAMonthOfPractice()
 {
     ProgramSession& s = session();
@@ -470,6 +471,7 @@ void EndToEndTest::recordsShowAMonthOfPractice()
     QVERIFY2(s.Choose(QStringLiteral("成绩"), QStringLiteral("01 选择孩子")), qPrintable(why()));
     const auto dialogs = [&] { return s.Xdo().WindowsNamed(QStringLiteral("^选择孩子$")); };
     QTRY_VERIFY_WITH_TIMEOUT(!dialogs().isEmpty() && s.Xdo().FocusedWindow() == dialogs().first(), ShortLimitMs);
+    s.Xdo().Key(QStringLiteral("space"));
     s.Xdo().Key(QStringLiteral("Return"));
     QTRY_VERIFY_WITH_TIMEOUT(dialogs().isEmpty(), ShortLimitMs);
     QVERIFY2(s.Choose(QStringLiteral("成绩"), QStringLiteral("02 成绩记录")), qPrintable(why()));

@@ -108,6 +108,7 @@ void frmTrain02::newQuestion(bool typed)
     if (typed && !m_answerKept)
         return;
     m_answerKept = false;
+    ++m_questionNumber;
     m_questionStart = Platform::ProgramClock().MilliTicks();
 }
 
@@ -144,6 +145,7 @@ std::optional<DrillQuestion> frmTrain02::nextQuestion() const
 void frmTrain02::cmdOk2_Click()
 {
     const unsigned generation = LoadGeneration();
+    const unsigned question = m_questionNumber;
     if (!questionFits())
         return;
     const double a = reading(txtChange[0]);
@@ -157,10 +159,10 @@ void frmTrain02::cmdOk2_Click()
         return;
     if (!playAddition(reading(txtChange[1]), generation))
         return;
-    markAnswer();
+    markAnswer(question);
 }
 
-void frmTrain02::markAnswer()
+void frmTrain02::markAnswer(unsigned question)
 {
     if (!questionFits())
         return;
@@ -173,7 +175,8 @@ void frmTrain02::markAnswer()
     const bool right = answer == expected;
     SetMark(*labScore, right ? QStringLiteral("√") : QStringLiteral("×"), right);
     labScore->show();
-    keepAnswer(first, second, answer, right);
+    if (question == m_questionNumber)
+        keepAnswer(first, second, answer, right);
 }
 
 bool frmTrain02::playAddition(double number, unsigned generation)

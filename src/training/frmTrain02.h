@@ -74,7 +74,8 @@ private:
     // Reads both operand boxes; when a number or the sum is beyond the abacus,
     // says so, hides the mark and answers false.
     bool questionFits();
-    void markAnswer();
+    // Marks the sum; hands it over only while `question` is still the one on screen.
+    void markAnswer(unsigned question);
     int questionInterval();
     void endRun();
     void showStatus(const QString& caption);
@@ -85,6 +86,8 @@ private:
     std::optional<DrillQuestion> m_lastQuestion;
     // The question on screen was handed over (or there is none): 完成 replays it.
     bool m_answerKept = true;
+    // Counts the questions: a 出题 pressed while 完成 plays makes the playback's question stale.
+    unsigned m_questionNumber = 0;
     // Milliseconds on the program's clock at which the question came.
     std::int64_t m_questionStart = 0;
 

@@ -223,6 +223,7 @@ void tst_frmTrain02Play::playbackAnimatesRodsInOrder()
 void tst_frmTrain02Play::questionPressedDuringPlaybackIsPlayedOn()
 {
     Train02Fixture f;
+    RecordingResults results;
     f.setText("txtChange0", QStringLiteral("47"));
     f.setText("txtChange1", QStringLiteral("32"));
     f.setText("txtN4", QStringLiteral("79"));
@@ -242,6 +243,12 @@ void tst_frmTrain02Play::questionPressedDuringPlaybackIsPlayedOn()
     // Marked against the new question, whose answer box "出题" emptied.
     QCOMPARE(f.shown(), 99.0);
     QCOMPARE(f.text("labScore"), QStringLiteral("×"));
+    // That mark is no answer of the child's: the new question waits for its own 完成.
+    QVERIFY(results.columnAnswers.empty());
+    log.during = nullptr;
+    f.setText("txtN4", QStringLiteral("99"));
+    f.click("cmdOk2");
+    QVERIFY(results.columnAnswers.size() == 1 && results.columnAnswers[0].right);
 }
 
 void tst_frmTrain02Play::oversizedQuestionRefused_data()

@@ -61,7 +61,7 @@ std::optional<SettingsProblem> checkPace(double seconds, int count)
     if (seconds / (count - 0.3) >= ShortestFlashSeconds - Tolerance)
         return std::nullopt;
     return SettingsProblem{MentalSetting::Seconds,
-                           "秒数太短：每个数至少要显示" + Range::Number(ShortestFlashSeconds) + "秒，请加大秒数或减少笔数。"};
+                           "秒数太短：每个数至少要" + Range::Number(ShortestFlashSeconds) + "秒，请加大秒数或减少笔数。"};
 }
 
 }  // namespace
